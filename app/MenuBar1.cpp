@@ -1,0 +1,167 @@
+#include "MenuBar1.h"
+
+#include "Rahmen.h"
+#include "Riverev.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Eintrag {
+    const char16_t* name;
+    const char16_t* in; // nullptr: a menu of the bar itself
+    const char16_t* text;
+    const char16_t* kuerzel; // nullptr: no shortcut is set at all
+};
+
+constexpr Eintrag eintraege[] = {
+    {u"FileMenu", nullptr, u"&File", u""},
+    {u"FileQuit", u"FileMenu", u"#App.kFileQuit", u"#App.kFileQuitShortcut"},
+    {u"EditMenu", nullptr, u"&Edit", u""},
+    {u"EditUndo", u"EditMenu", u"&Undo", u"Cmd+Z"},
+    {u"UntitledMenu1", u"EditMenu", u"-", nullptr},
+    {u"EditCut", u"EditMenu", u"Cu&t", u"Cmd+X"},
+    {u"EditCopy", u"EditMenu", u"&Copy", u"Cmd+C"},
+    {u"EditPaste", u"EditMenu", u"&Paste", u"Cmd+V"},
+    {u"EditClear", u"EditMenu", u"#App.kEditClear", u""},
+    {u"UntitledMenu0", u"EditMenu", u"-", nullptr},
+    {u"EditSelectAll", u"EditMenu", u"Select &All", u"Cmd+A"},
+};
+
+QString alsText(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
+// "Cmd" is the command key; on this platform Ctrl stands for it.
+QKeySequence tastenkuerzel(const QString& text) {
+    QString kuerzel = Riverev::Konstante(text);
+    kuerzel.replace(u"Cmd+"_s, u"Ctrl+"_s);
+    return QKeySequence::fromString(kuerzel, QKeySequence::PortableText);
+}
+
+bool istTextfeld(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w);
+}
+
+// What an Edit item could do in a text field right now.
+struct Moeglich {
+    bool undo = false, ausschneiden = false, kopieren = false, einfuegen = false, alles = false;
+};
+
+Moeglich moeglich(const QWidget* ziel) {
+    Moeglich m;
+    const bool ablage = !QGuiApplication::clipboard()->text().isEmpty();
+    if (const auto* zeile = qobject_cast<const QLineEdit*>(ziel)) {
+        const bool schreibbar = !zeile->isReadOnly();
+        const bool auswahl = zeile->hasSelectedText();
+        m.undo = schreibbar && zeile->isUndoAvailable();
+        m.ausschneiden = schreibbar && auswahl;
+        m.kopieren = auswahl && zeile->echoMode() == QLineEdit::Normal;
+        m.einfuegen = schreibbar && ablage;
+        m.alles = !zeile->text().isEmpty();
+    } else if (const auto* text = qobject_cast<const QPlainTextEdit*>(ziel)) {
+        const bool schreibbar = !text->isReadOnly();
+        const bool auswahl = text->textCursor().hasSelection();
+        m.undo = schreibbar && text->document()->isUndoAvailable();
+        m.ausschneiden = schreibbar && auswahl;
+        m.kopieren = auswahl;
+        m.einfuegen = schreibbar && ablage;
+        m.alles = !text->document()->isEmpty();
+    }
+    return m;
+}
+
+// QLineEdit and QPlainTextEdit share these slots; only deleting the
+// selection differs.
+template <class Feld, class Loeschen>
+void ausfuehren(Feld* feld, const QString& name, const Moeglich& m, Loeschen loeschen) {
+    if (name == u"EditUndo"_s && m.undo)
+        feld->undo();
+    else if (name == u"EditCut"_s && m.ausschneiden)
+        feld->cut();
+    else if (name == u"EditCopy"_s && m.kopieren)
+        feld->copy();
+    else if (name == u"EditPaste"_s && m.einfuegen)
+        feld->paste();
+    else if (name == u"EditClear"_s && m.ausschneiden)
+        loeschen();
+    else if (name == u"EditSelectAll"_s && m.alles)
+        feld->selectAll();
+}
+
+} // namespace
+
+MenuBar1* MenuBar1::instance() {
+    static QPointer<MenuBar1> leiste;
+    if (!leiste)
+        leiste = new MenuBar1;
+    return leiste;
+}
+
+MenuBar1::MenuBar1() {
+    setObjectName(u"MenuBar1"_s);
+    for (const Eintrag& e : eintraege) {
+        const QString name = alsText(e.name);
+        const QString text = Riverev::Konstante(alsText(e.text));
+        if (!e.in) {
+            QMenu* menu = addMenu(text);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menu->menuAction()->setShortcut(tastenkuerzel(alsText(e.kuerzel)));
+            continue;
+        }
+        auto* menu = findChild<QMenu*>(alsText(e.in));
+        QAction* a = text == u"-"_s ? menu->addSeparator() : menu->addAction(text);
+        a->setObjectName(name);
+        if (e.kuerzel)
+            a->setShortcut(tastenkuerzel(alsText(e.kuerzel)));
+        if (name == u"FileQuit"_s) {
+            a->setMenuRole(QAction::QuitRole);
+            // The quit item quits at once; only the button asks first.
+            connect(a, &QAction::triggered, this, [] { Quit(0); });
+        } else if (!a->isSeparator()) {
+            connect(a, &QAction::triggered, this, [this, name] { Bearbeiten(name); });
+        }
+    }
+
+    connect(findChild<QMenu*>(u"EditMenu"_s), &QMenu::aboutToShow, this, &MenuBar1::AutoEnable);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
+        if (istTextfeld(neu))
+            ziel = neu;
+        AutoEnable();
+    });
+    AutoEnable();
+}
+
+QAction* MenuBar1::item(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void MenuBar1::AutoEnable() {
+    const Moeglich m = moeglich(ziel);
+    item(u"EditUndo"_s)->setEnabled(m.undo);
+    item(u"EditCut"_s)->setEnabled(m.ausschneiden);
+    item(u"EditCopy"_s)->setEnabled(m.kopieren);
+    item(u"EditPaste"_s)->setEnabled(m.einfuegen);
+    item(u"EditClear"_s)->setEnabled(m.ausschneiden);
+    item(u"EditSelectAll"_s)->setEnabled(m.alles);
+}
+
+void MenuBar1::Bearbeiten(const QString& name) {
+    // A shortcut may fire while the menu's states are old: check again.
+    const Moeglich m = moeglich(ziel);
+    if (auto* zeile = qobject_cast<QLineEdit*>(ziel.data()))
+        ausfuehren(zeile, name, m, [zeile] { zeile->del(); });
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(ziel.data()))
+        ausfuehren(text, name, m, [text] { text->textCursor().removeSelectedText(); });
+    AutoEnable();
+}

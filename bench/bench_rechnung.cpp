@@ -1,0 +1,67 @@
+// The whole computation behind the two buttons, and the root search alone.
+
+#include "Hauptfenster.h"
+#include "Rahmen.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QStringList grad2 = {u"-6"_s, u"1"_s, u"1"_s};
+// (x + 2)(x - 0.5)(x - 3)(x^2 + x + 1): three real roots and a complex pair
+const QStringList grad5 = {u"3"_s, u"-2.5"_s, u"-4"_s, u"-6"_s, u"-0.5"_s, u"1"_s};
+// (x - 1)(x - 2)...(x - 10)
+const QStringList grad10 = {u"3628800"_s, u"-10628640"_s, u"12753576"_s, u"-8409500"_s,
+                            u"3416930"_s, u"-902055"_s,   u"157773"_s,   u"-18150"_s,
+                            u"1320"_s,    u"-55"_s,       u"1"_s};
+
+void eintippen(Hauptfenster& w, const QStringList& koeffizienten) {
+    for (int j = 0; j <= 10; ++j)
+        w.findChild<QLineEdit*>(u"x%1F"_s.arg(j))
+            ->setText(j < koeffizienten.size() ? koeffizienten[j] : QString());
+}
+
+void ganzeRechnung(benchmark::State& state, const QStringList& koeffizienten) {
+    Hauptfenster w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        eintippen(w, koeffizienten);
+        state.ResumeTiming();
+        w.BerechneB1_Action();
+        w.EinleseB_Action();
+    }
+}
+
+void nurSuche(benchmark::State& state) {
+    Hauptfenster w;
+    eintippen(w, grad10);
+    w.BerechneB1_Action();
+    w.Ableiten();
+    for (auto _ : state) {
+        w.NullstellenBerechnen();
+        benchmark::DoNotOptimize(w.Nullstellen[0][10]);
+    }
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(ganzeRechnung, grad2, grad2);
+BENCHMARK_CAPTURE(ganzeRechnung, grad5, grad5);
+BENCHMARK_CAPTURE(ganzeRechnung, grad10, grad10);
+BENCHMARK(nurSuche)->Name("nurSuche/grad10");
+
+int main(int argc, char** argv) {
+    // Benchmarks need no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

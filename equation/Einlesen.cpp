@@ -1,0 +1,86 @@
+#include "Hauptfenster.h"
+#include "Rahmen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+void Hauptfenster::Einlesen(Texte& texte) const {
+    for (int j = 0; j <= 10; ++j)
+        texte[j] = koeffizientenFeld(j)->text();
+}
+
+void Hauptfenster::Reinigen(Texte& texte) const {
+    const QString erlaubt = u"0123456789+-,."_s;
+    for (int j = 0; j <= 10; ++j) {
+        const QString& t = texte[j];
+        QString r;
+        r.reserve(t.size());
+        for (QChar ch : t) {
+            if (ch == u',')
+                ch = u'.';
+            if (erlaubt.contains(ch))
+                r.append(ch);
+        }
+        texte[j] = r;
+    }
+}
+
+void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {
+    for (int j = 0; j <= 10; ++j)
+        zahlen[j] = Val(texte[j]);
+}
+
+void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
+    for (int j = 0; j <= 10; ++j)
+        koeffizientenFeld(j)->setText(Str(zahlen[j]));
+}
+
+void Hauptfenster::GleichungEinlesen(bool& erfolg) {
+    Texte texte;
+    Zahlen zahlen{};
+    zahlenbereichVerlassen = false;
+
+    for (int i = 0; i <= 10; ++i)
+        for (int j = 0; j <= 10; ++j)
+            Pnom[i][j] = 0.0;
+
+    Einlesen(texte);
+    Reinigen(texte);
+    Umwandeln(texte, zahlen);
+    // A number too large for a double must not reach the fields: they keep
+    // what the user typed, and no "inf" is ever written.
+    if (!std::all_of(zahlen.begin(), zahlen.end(), [](double z) { return std::isfinite(z); })) {
+        zahlenbereichVerlassen = true;
+        erfolg = false;
+        return;
+    }
+    Einsetzen(zahlen);
+    knopf(u"EinleseB"_s)->setEnabled(true);
+
+    grad = 0;
+    for (int i = 0; i <= 10; ++i)
+        if (zahlen[i] != 0.0)
+            grad = i;
+    erfolg = grad > 0;
+    if (!erfolg)
+        return;
+
+    for (int i = 0; i <= grad; ++i)
+        Pnom[0][i] = zahlen[i];
+
+    xrechts = std::abs(zahlen[0]);
+    for (int i = 1; i <= grad - 1; ++i)
+        xrechts = xrechts + std::abs(zahlen[i]);
+    xrechts = xrechts / std::abs(zahlen[grad]);
+    xrechts = std::max(2.0, xrechts);
+    xlinks = -xrechts;
+
+    if (!std::isfinite(xrechts)) {
+        zahlenbereichVerlassen = true;
+        erfolg = false;
+    }
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// Shared by the tests: a scripted answerer for the message-box seam, and
+// short ways to type an equation into a window and read its output.
+
+#include "Hauptfenster.h"
+#include "Rahmen.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QQueue>
+#include <QStringList>
+
+// Answers every message box from a script and records what it was shown.
+// One-argument boxes need no answer. Restores the previous seam when it goes.
+class Antworten {
+public:
+    struct Frage {
+        QString text;
+        int knoepfe;
+        QString titel;
+    };
+
+    explicit Antworten(QList<int> antworten = {})
+        : offen(std::move(antworten))
+        , vorher(setzeMsgBoxSeam([this](const QString& text, int knoepfe, const QString& titel) {
+            gezeigt.append({text, knoepfe, titel});
+            return knoepfe == 0 || offen.isEmpty() ? 0 : offen.dequeue();
+        })) {}
+    ~Antworten() { setzeMsgBoxSeam(std::move(vorher)); }
+    Antworten(const Antworten&) = delete;
+    Antworten& operator=(const Antworten&) = delete;
+
+    QStringList texte() const {
+        QStringList t;
+        for (const Frage& f : gezeigt)
+            t.append(f.text);
+        return t;
+    }
+
+    QList<Frage> gezeigt;
+
+private:
+    QQueue<int> offen;
+    MsgBoxSeam vorher;
+};
+
+inline QLineEdit* feld(const Hauptfenster& w, int j) {
+    return w.findChild<QLineEdit*>(QStringLiteral("x%1F").arg(j));
+}
+
+inline QPushButton* knopf(const Hauptfenster& w, const char* name) {
+    return w.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+inline QString ausgabe(const Hauptfenster& w) {
+    return w.findChild<QPlainTextEdit*>(QStringLiteral("AusgabeF"))->toPlainText();
+}
+
+// Sets the texts of x0F, x1F, ... in that order; the other fields are emptied.
+inline void eingeben(Hauptfenster& w, const QStringList& koeffizienten) {
+    for (int j = 0; j <= 10; ++j)
+        feld(w, j)->setText(j < koeffizienten.size() ? koeffizienten[j] : QString());
+}
+
+// Reads the equation in and computes; any message box is recorded, not shown.
+inline QString loesen(Hauptfenster& w, const QStringList& koeffizienten) {
+    Antworten still;
+    eingeben(w, koeffizienten);
+    w.BerechneB1_Action();
+    if (knopf(w, "EinleseB")->isEnabled())
+        w.EinleseB_Action();
+    return ausgabe(w);
+}

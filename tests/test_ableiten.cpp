@@ -1,0 +1,169 @@
+#include "Pruefhilfe.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestAbleiten : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void ableitungenVonXQuadratMinus5xPlus6();
+    void ableitungenGradEins();
+    void ableitungenGradZehn();
+    void ableitenZweimal();
+    void hornerSchritte();
+    void istNull_data();
+    void istNull();
+    void istNullstelle_data();
+    void istNullstelle();
+};
+
+namespace {
+
+// Reads the coefficients in and forms the derivatives.
+void ableiten(Hauptfenster& w, const QStringList& koeffizienten) {
+    eingeben(w, koeffizienten);
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QVERIFY(erfolg);
+    w.Ableiten();
+}
+
+} // namespace
+
+void TestAbleiten::ableitungenVonXQuadratMinus5xPlus6() {
+    Hauptfenster w;
+    ableiten(w, {u"6"_s, u"-5"_s, u"1"_s});
+    QCOMPARE(w.Pnom[1][0], -5.0);
+    QCOMPARE(w.Pnom[1][1], 2.0);
+    QCOMPARE(w.Pnom[1][2], 0.0);
+    QCOMPARE(w.Pnom[2][0], 2.0);
+    QCOMPARE(w.Pnom[2][1], 0.0);
+    QCOMPARE(w.fn(0, 2.0), 0.0);
+    QCOMPARE(w.fn(1, 2.5), 0.0);
+    for (double x : {-11.0, 0.0, 3.25, 1e6})
+        QCOMPARE(w.fn(2, x), 2.0);
+    QCOMPARE(w.fn(0, 2.5), -0.25);
+    QCOMPARE(w.fn(0, 0.0), 6.0);
+    QCOMPARE(w.fn(1, 0.0), -5.0);
+}
+
+void TestAbleiten::ableitungenGradEins() {
+    Hauptfenster w;
+    ableiten(w, {u"3"_s, u"-7"_s});
+    QCOMPARE(w.Pnom[1][0], -7.0);
+    QCOMPARE(w.Pnom[1][1], 0.0);
+    for (int i = 2; i <= 12; ++i)
+        for (int j = 0; j <= 12; ++j)
+            QCOMPARE(w.Pnom[i][j], 0.0);
+}
+
+// Pnom(k, j) = a_(j+k) (j+k)! / j!, and column 11 stays 0.
+void TestAbleiten::ableitungenGradZehn() {
+    Hauptfenster w;
+    QStringList a;
+    for (int j = 0; j <= 10; ++j)
+        a.append(Str(j + 1));
+    ableiten(w, a);
+    for (int k = 0; k <= 10; ++k) {
+        for (int j = 0; j <= 10 - k; ++j) {
+            double erwartet = j + k + 1;
+            for (int f = j + 1; f <= j + k; ++f)
+                erwartet *= f;
+            QCOMPARE(w.Pnom[k][j], erwartet);
+        }
+        QCOMPARE(w.Pnom[k][11], 0.0);
+    }
+    QCOMPARE(w.Pnom[10][0], 3628800.0 * 11);
+}
+
+void TestAbleiten::ableitenZweimal() {
+    Hauptfenster w;
+    ableiten(w, {u"0.3"_s, u"-1.7"_s, u"2.9"_s, u"0"_s, u"-4.1"_s, u"1e-3"_s});
+    double vorher[13][13];
+    std::copy(&w.Pnom[0][0], &w.Pnom[0][0] + 169, &vorher[0][0]);
+    w.Ableiten();
+    QVERIFY(std::equal(&w.Pnom[0][0], &w.Pnom[0][0] + 169, &vorher[0][0]));
+}
+
+// Horner's rule rounds every step; 0.1 + 0.2 x at x = 1 shows whether the
+// additions run from the top power down.
+void TestAbleiten::hornerSchritte() {
+    Hauptfenster w;
+    ableiten(w, {u"0.1"_s, u"0.2"_s, u"0.3"_s});
+    QCOMPARE(w.fn(0, 1.0), (0.3 * 1.0 + 0.2) * 1.0 + 0.1);
+    QCOMPARE(w.fn(0, -2.0), (0.3 * -2.0 + 0.2) * -2.0 + 0.1);
+}
+
+void TestAbleiten::istNull_data() {
+    QTest::addColumn<double>("v");
+    QTest::addColumn<bool>("null");
+    QTest::newRow("0") << 0.0 << true;
+    QTest::newRow("-0") << -0.0 << true;
+    QTest::newRow("1e-9") << 1e-9 << false;
+    QTest::newRow("-1e-9") << -1e-9 << false;
+    QTest::newRow("9.99e-10") << 9.99e-10 << true;
+    QTest::newRow("-9.99e-10") << -9.99e-10 << true;
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
+    QTest::newRow("unendlich") << std::numeric_limits<double>::infinity() << false;
+}
+
+void TestAbleiten::istNull() {
+    QFETCH(double, v);
+    QFETCH(bool, null);
+    Hauptfenster w;
+    QCOMPARE(w.IstNull(v), null);
+}
+
+void TestAbleiten::istNullstelle_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<bool>("nullstelle");
+    const QStringList p = {u"6"_s, u"-5"_s, u"1"_s};
+    QTest::newRow("p(2)") << p << 0 << 2.0 << true;
+    QTest::newRow("p'(2.5)") << p << 1 << 2.5 << true;
+    QTest::newRow("p(2.5)") << p << 0 << 2.5 << false;
+    // The zero test scales with the equation: 1e-12 (x^2 - 1) has its roots
+    // at -1 and 1, and nowhere else where its value is merely small.
+    const QStringList klein = {u"-0.000000000001"_s, u""_s, u"0.000000000001"_s};
+    QTest::newRow("klein, x = 1") << klein << 0 << 1.0 << true;
+    QTest::newRow("klein, x = 0") << klein << 0 << 0.0 << false;
+    QTest::newRow("klein, x = -2") << klein << 0 << -2.0 << false;
+    QTest::newRow("gross, x = 3") << QStringList{u"-9000000000000"_s, u""_s, u"1000000000000"_s}
+                                  << 0 << 3.0 << true;
+    // A double root at -18.3 whose value is lost in the rounding noise of
+    // the evaluation, about 1e-7 here.
+    QTest::newRow("doppelt im Rauschen") << QStringList{u"12329455.649238"_s,
+                                                        u"1619133.20835"_s,
+                                                        u"-84834.9935"_s,
+                                                        u"-16231.074"_s,
+                                                        u"-171.92"_s,
+                                                        u"35.1"_s,
+                                                        u"1"_s}
+                                         << 0 << -18.3 << true;
+    QTest::newRow("Rauschen ist kein Grund") << QStringList{u"12329455.649238"_s,
+                                                            u"1619133.20835"_s,
+                                                            u"-84834.9935"_s,
+                                                            u"-16231.074"_s,
+                                                            u"-171.92"_s,
+                                                            u"35.1"_s,
+                                                            u"1"_s}
+                                             << 0 << -18.2 << false;
+}
+
+void TestAbleiten::istNullstelle() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(int, k);
+    QFETCH(double, x);
+    QFETCH(bool, nullstelle);
+    Hauptfenster w;
+    ableiten(w, koeffizienten);
+    QCOMPARE(w.IstNullstelle(k, x), nullstelle);
+}
+
+QTEST_MAIN(TestAbleiten)
+#include "test_ableiten.moc"

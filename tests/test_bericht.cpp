@@ -1,0 +1,139 @@
+#include "Berichte.h"
+#include "Pruefhilfe.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestBericht : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void gleichungstext_data();
+    void gleichungstext();
+    void xhoch_data();
+    void xhoch();
+    void strabs();
+    void schwererFehler();
+    void berichte_data();
+    void berichte();
+    void zweimalBerechnen();
+    void zehnWurzeln();
+};
+
+void TestBericht::gleichungstext_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("x^2 + x - 6") << QStringList{u"-6"_s, u"1"_s, u"1"_s}
+                                 << u" -6 + x + x^2   =  0 "_s;
+    QTest::newRow("1 - 2x^3") << QStringList{u"1"_s, u""_s, u""_s, u"-2"_s}
+                              << u"1 - 2x^3   =  0 "_s;
+    QTest::newRow("-x + 4x^10") << QStringList{u""_s, u"-1"_s, u""_s, u""_s, u""_s, u""_s,
+                                               u""_s, u""_s,   u""_s, u""_s, u"4"_s}
+                                << u" -x + 4x^10   =  0 "_s;
+    QTest::newRow("2x - 1") << QStringList{u"-1"_s, u"2"_s} << u" -1 + 2x   =  0 "_s;
+    QTest::newRow("-3 + x") << QStringList{u"-3"_s, u"1"_s} << u" -3 + x   =  0 "_s;
+    QTest::newRow("-x^2 + x^3") << QStringList{u""_s, u""_s, u"-1"_s, u"1"_s}
+                                << u" -x^2 + x^3   =  0 "_s;
+    QTest::newRow("spaeteres Minus")
+        << QStringList{u"1"_s, u""_s, u"-3"_s} << u"1 - 3x^2   =  0 "_s;
+    QTest::newRow("Einsen") << QStringList{u"-1"_s, u"-1"_s, u""_s, u""_s, u"1"_s, u""_s,
+                                           u""_s,   u""_s,   u""_s, u""_s, u"-1"_s}
+                            << u" -1 - x + x^4 - x^10   =  0 "_s;
+    QTest::newRow("Konstante 1") << QStringList{u"1"_s, u"1"_s} << u"1 + x   =  0 "_s;
+    QTest::newRow("Dezimalzahl") << QStringList{u""_s, u""_s, u"1.5"_s, u"-2.25"_s}
+                                 << u"1.5x^2 - 2.25x^3   =  0 "_s;
+    QTest::newRow("ohne Konstante") << QStringList{u"0"_s, u"2"_s} << u"2x   =  0 "_s;
+    QTest::newRow("grosse Zahl") << QStringList{u"100000000000000000000"_s, u"1"_s}
+                                 << u"100000000000000000000 + x   =  0 "_s;
+}
+
+void TestBericht::gleichungstext() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(QString, text);
+    Hauptfenster w;
+    eingeben(w, koeffizienten);
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QVERIFY(erfolg);
+    QCOMPARE(w.GleichungAusgeben(), text);
+}
+
+void TestBericht::xhoch_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << 0 << u" "_s;
+    QTest::newRow("1") << 1 << u"x "_s;
+    QTest::newRow("2") << 2 << u"x^2 "_s;
+    QTest::newRow("9") << 9 << u"x^9 "_s;
+    QTest::newRow("10") << 10 << u"x^10 "_s;
+    QTest::newRow("11") << 11 << QString();
+    QTest::newRow("-1") << -1 << QString();
+}
+
+void TestBericht::xhoch() {
+    QFETCH(int, n);
+    QFETCH(QString, text);
+    Hauptfenster w;
+    QCOMPARE(w.xhoch(n), text);
+}
+
+void TestBericht::strabs() {
+    Hauptfenster w;
+    QCOMPARE(w.strabs(1.0), QString());
+    QCOMPARE(w.strabs(-1.0), QString());
+    QCOMPARE(w.strabs(-2.5), u"2.5"_s);
+    QCOMPARE(w.strabs(1.0000000000000002), u"1.0000000000000002"_s);
+}
+
+// Should the table ever hold no coefficient up to grad, the text stops
+// there instead of reading past the table.
+void TestBericht::schwererFehler() {
+    Hauptfenster w;
+    w.grad = 10;
+    Antworten antworten;
+    QCOMPARE(w.GleichungAusgeben(), QString());
+    QCOMPARE(antworten.texte(), QStringList{u"Schwerer Fehler"_s});
+}
+
+void TestBericht::berichte_data() {
+    berichteTabelle();
+}
+
+void TestBericht::berichte() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(QString, bericht);
+    Hauptfenster w;
+    QCOMPARE(loesen(w, koeffizienten), bericht);
+}
+
+void TestBericht::zweimalBerechnen() {
+    Hauptfenster w;
+    const QString erster = loesen(w, {u"1"_s, u"-3"_s, u"0"_s, u"1"_s});
+    QVERIFY(erster.contains(u"x3  =  "_s));
+    w.EinleseB_Action();
+    QCOMPARE(ausgabe(w), erster);
+    QVERIFY(knopf(w, "EinleseB")->isEnabled());
+}
+
+void TestBericht::zehnWurzeln() {
+    Hauptfenster w;
+    const QString bericht =
+        loesen(w, {u"3628800"_s, u"-10628640"_s, u"12753576"_s, u"-8409500"_s, u"3416930"_s,
+                   u"-902055"_s, u"157773"_s, u"-18150"_s, u"1320"_s, u"-55"_s, u"1"_s});
+    // Ten numbered lines, the last one wider by a digit.
+    const QStringList zeilen = bericht.split(u'\n');
+    QCOMPARE(zeilen.size(), 13);
+    for (int i = 1; i <= 10; ++i) {
+        const QString z = zeilen[2 + i];
+        const QString kopf = u"          x%1  =  "_s.arg(i);
+        QVERIFY2(z.startsWith(kopf), qPrintable(z));
+        QVERIFY(z.endsWith(i < 10 ? u" ,"_s : u" ."_s));
+        const double wert = Val(z.mid(kopf.size()));
+        QVERIFY2(std::abs(wert - i) < 1e-9, qPrintable(z));
+    }
+}
+
+QTEST_MAIN(TestBericht)
+#include "test_bericht.moc"

@@ -1,0 +1,251 @@
+#include "Pruefhilfe.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestEinlesen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void anfangszustand();
+    void feldtexte_data();
+    void feldtexte();
+    void gradUndIntervall_data();
+    void gradUndIntervall();
+    void kleinererGradRaeumtAuf();
+    void einlesenRaeumtNullstellenAuf();
+    void zuKleinerGrad_data();
+    void zuKleinerGrad();
+    void ausgabeNachErfolg();
+    void schutzDesBerechnenKnopfs();
+    void zahlZuGross();
+    void zahlZuKlein();
+    void intervallUnendlich();
+};
+
+void TestEinlesen::anfangszustand() {
+    Hauptfenster w;
+    QCOMPARE(w.grad, 0);
+    QCOMPARE(w.xlinks, 0.0);
+    QCOMPARE(w.xrechts, 0.0);
+    for (const auto& zeile : w.Pnom)
+        for (double z : zeile)
+            QCOMPARE(z, 0.0);
+    for (const auto& zeile : w.Nullstellen)
+        for (double z : zeile)
+            QCOMPARE(z, 0.0);
+    QVERIFY(w.leer[0].isEmpty());
+    QCOMPARE(w.leer[1], u"\n"_s);
+    QCOMPARE(w.leer[4], u"\n\n\n\n"_s);
+    QVERIFY(!knopf(w, "EinleseB")->isEnabled());
+}
+
+// What one field holds, what it reads as, and what it shows afterwards.
+void TestEinlesen::feldtexte_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<double>("wert");
+    QTest::addColumn<QString>("danach");
+    QTest::newRow("leer") << u""_s << 0.0 << u"0"_s;
+    QTest::newRow("Dezimalkomma") << u"3,5"_s << 3.5 << u"3.5"_s;
+    QTest::newRow("Leerzeichen") << u"  -2  "_s << -2.0 << u"-2"_s;
+    QTest::newRow("x = 4") << u"x = 4"_s << 4.0 << u"4"_s;
+    QTest::newRow("nur Buchstaben") << u"abc"_s << 0.0 << u"0"_s;
+    QTest::newRow("Exponent") << u"1e3"_s << 13.0 << u"13"_s;
+    QTest::newRow("Bruch") << u"1/2"_s << 12.0 << u"12"_s;
+    QTest::newRow("Tausender") << u"1 000"_s << 1000.0 << u"1000"_s;
+    QTest::newRow("plus") << u"+7"_s << 7.0 << u"7"_s;
+    QTest::newRow("typografisches Minus") << u"\u22125"_s << 5.0 << u"5"_s;
+    QTest::newRow("Tabulator") << u"\t8"_s << 8.0 << u"8"_s;
+    QTest::newRow("zwei Punkte") << u"1.2.3"_s << 1.2 << u"1.2"_s;
+    QTest::newRow("plus minus") << u"+-3"_s << 0.0 << u"0"_s;
+    QTest::newRow("Emoji") << u"\U0001F600 2"_s << 2.0 << u"2"_s;
+    QTest::newRow("grosse Zahl") << u"100000000000000000000"_s << 1e20
+                                 << u"100000000000000000000"_s;
+}
+
+void TestEinlesen::feldtexte() {
+    QFETCH(QString, getippt);
+    QFETCH(double, wert);
+    QFETCH(QString, danach);
+    Hauptfenster w;
+    Antworten still;
+    // The field under test is the constant term; x^1 makes it an equation.
+    eingeben(w, {getippt, u"1"_s});
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QVERIFY(erfolg);
+    QCOMPARE(w.Pnom[0][0], wert);
+    QCOMPARE(feld(w, 0)->text(), danach);
+    // What the field shows now reads in as the same number.
+    w.GleichungEinlesen(erfolg);
+    QCOMPARE(w.Pnom[0][0], wert);
+}
+
+void TestEinlesen::gradUndIntervall_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<int>("grad");
+    QTest::addColumn<double>("xrechts");
+    QTest::newRow("linear") << QStringList{u"-2"_s, u"1"_s} << 1 << 2.0;
+    QTest::newRow("nur a1") << QStringList{u"0"_s, u"5"_s} << 1 << 2.0;
+    QTest::newRow("x^2 + x - 6") << QStringList{u"-6"_s, u"1"_s, u"1"_s} << 2 << 7.0;
+    QTest::newRow("unter 2") << QStringList{u"1"_s, u"0"_s, u"4"_s} << 2 << 2.0;
+    QTest::newRow("Luecke") << QStringList{u"1"_s, u""_s, u"1"_s} << 2 << 2.0;
+    QTest::newRow("x^10") << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s, u""_s,
+                                         u""_s, u""_s, u""_s, u""_s, u"1"_s}
+                          << 10 << 2.0;
+    QTest::newRow("negativer Leitkoeffizient")
+        << QStringList{u"6"_s, u"-5"_s, u"-0.5"_s} << 2 << 22.0;
+}
+
+void TestEinlesen::gradUndIntervall() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(int, grad);
+    QFETCH(double, xrechts);
+    Hauptfenster w;
+    eingeben(w, koeffizienten);
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QVERIFY(erfolg);
+    QCOMPARE(w.grad, grad);
+    QCOMPARE(w.xrechts, xrechts);
+    QCOMPARE(w.xlinks, -xrechts);
+    for (int j = 0; j <= 10; ++j)
+        QCOMPARE(w.Pnom[0][j], j < koeffizienten.size() ? Val(koeffizienten[j]) : 0.0);
+}
+
+void TestEinlesen::kleinererGradRaeumtAuf() {
+    Hauptfenster w;
+    Antworten still;
+    loesen(w, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s,
+               u"11"_s});
+    loesen(w, {u"1"_s, u"2"_s, u"3"_s, u"4"_s});
+    QCOMPARE(w.grad, 3);
+    for (int i = 0; i <= 12; ++i)
+        for (int j = 0; j <= 12; ++j)
+            if (i > 3 || j > 3 - i)
+                QCOMPARE(w.Pnom[i][j], 0.0);
+}
+
+void TestEinlesen::einlesenRaeumtNullstellenAuf() {
+    Hauptfenster w;
+    loesen(w, {u"-6"_s, u"1"_s, u"1"_s});
+    QCOMPARE(w.Nullstellen[0][0], 2.0);
+    w.BerechneB1_Action();
+    for (const auto& zeile : w.Nullstellen)
+        for (double z : zeile)
+            QCOMPARE(z, 0.0);
+}
+
+void TestEinlesen::zuKleinerGrad_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::newRow("alles leer") << QStringList{};
+    QTest::newRow("nur x0") << QStringList{u"5"_s};
+    QTest::newRow("Nullen") << QStringList{u"0"_s, u"0.0"_s, u"-0"_s};
+}
+
+void TestEinlesen::zuKleinerGrad() {
+    QFETCH(QStringList, koeffizienten);
+    Hauptfenster w;
+    loesen(w, {u"-6"_s, u"1"_s, u"1"_s});
+    const QString vorher = ausgabe(w);
+    QVERIFY(knopf(w, "EinleseB")->isEnabled());
+
+    Antworten antworten;
+    eingeben(w, koeffizienten);
+    QTest::mouseClick(knopf(w, "BerechneB1"), Qt::LeftButton);
+    QCOMPARE(antworten.texte(),
+             QStringList{u"Bitte eine Gleichung mindestens ersten Grades eingeben"_s});
+    QCOMPARE(antworten.gezeigt.first().knoepfe, 0);
+    QVERIFY(!knopf(w, "EinleseB")->isEnabled());
+    QCOMPARE(ausgabe(w), vorher);
+    for (int j = 0; j <= 10; ++j)
+        QCOMPARE(feld(w, j)->text(),
+                 j == 0 && !koeffizienten.isEmpty() ? Str(Val(koeffizienten[0])) : u"0"_s);
+}
+
+void TestEinlesen::ausgabeNachErfolg() {
+    Hauptfenster w;
+    Antworten antworten;
+    eingeben(w, {u"1"_s, u"2"_s});
+    QTest::mouseClick(knopf(w, "BerechneB1"), Qt::LeftButton);
+    QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:   1 + 2x   =  0 "_s);
+    QVERIFY(knopf(w, "EinleseB")->isEnabled());
+    QTest::mouseClick(knopf(w, "BerechneB1"), Qt::LeftButton);
+    QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:   1 + 2x   =  0 "_s);
+    QVERIFY(knopf(w, "EinleseB")->isEnabled());
+    QVERIFY(antworten.gezeigt.isEmpty());
+}
+
+// The compute button is enabled exactly while the fields still hold the
+// equation last read in.
+void TestEinlesen::schutzDesBerechnenKnopfs() {
+    Hauptfenster w;
+    w.show();
+    eingeben(w, {u"-6"_s, u"1"_s, u"1"_s});
+    w.BerechneB1_Action();
+    QPushButton* berechnen = knopf(w, "EinleseB");
+    QVERIFY(berechnen->isEnabled());
+    QSignalSpy geklickt(berechnen, &QPushButton::clicked);
+
+    for (int j : {0, 5, 10}) {
+        w.BerechneB1_Action();
+        QVERIFY(berechnen->isEnabled());
+        feld(w, j)->setFocus();
+        QTest::keyClick(feld(w, j), Qt::Key_End);
+        QTest::keyClicks(feld(w, j), u"7"_s);
+        QVERIFY(!berechnen->isEnabled());
+        // Typed back to what it was: still a change.
+        QTest::keyClick(feld(w, j), Qt::Key_Backspace);
+        QVERIFY(!berechnen->isEnabled());
+        QTest::mouseClick(berechnen, Qt::LeftButton);
+        QCOMPARE(geklickt.count(), 0);
+    }
+}
+
+void TestEinlesen::zahlZuGross() {
+    Hauptfenster w;
+    loesen(w, {u"-6"_s, u"1"_s, u"1"_s});
+    const QString vorher = ausgabe(w);
+    const QString riesig = u"1"_s + QString(400, u'0') + u" abc"_s;
+    eingeben(w, {u"-6"_s, riesig, u"1,5"_s});
+    Antworten antworten;
+    w.BerechneB1_Action();
+    QCOMPARE(antworten.texte(),
+             QStringList{u"Die Koeffizienten liegen außerhalb des Zahlenbereichs"_s});
+    QVERIFY(!knopf(w, "EinleseB")->isEnabled());
+    QCOMPARE(ausgabe(w), vorher);
+    QCOMPARE(feld(w, 0)->text(), u"-6"_s);
+    QCOMPARE(feld(w, 1)->text(), riesig);
+    QCOMPARE(feld(w, 2)->text(), u"1,5"_s);
+}
+
+void TestEinlesen::zahlZuKlein() {
+    Hauptfenster w;
+    const QString winzig = u"0."_s + QString(400, u'0') + u"1"_s;
+    loesen(w, {winzig, u"1"_s});
+    QCOMPARE(feld(w, 0)->text(), u"0"_s);
+    QCOMPARE(w.Pnom[0][0], 0.0);
+    QCOMPARE(w.grad, 1);
+}
+
+void TestEinlesen::intervallUnendlich() {
+    Hauptfenster w;
+    const QString gross = u"1"_s + QString(300, u'0');
+    const QString klein = u"0."_s + QString(299, u'0') + u"1"_s;
+    Antworten antworten;
+    eingeben(w, {gross, klein});
+    w.BerechneB1_Action();
+    QCOMPARE(antworten.texte(),
+             QStringList{u"Die Koeffizienten liegen außerhalb des Zahlenbereichs"_s});
+    QVERIFY(!knopf(w, "EinleseB")->isEnabled());
+    QVERIFY(ausgabe(w).isEmpty());
+    for (int j = 0; j <= 10; ++j) {
+        QVERIFY(!feld(w, j)->text().contains(u"inf"_s));
+        QVERIFY(!feld(w, j)->text().contains(u"nan"_s));
+    }
+}
+
+QTEST_MAIN(TestEinlesen)
+#include "test_einlesen.moc"

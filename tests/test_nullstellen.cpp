@@ -1,0 +1,204 @@
+#include "Pruefhilfe.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestNullstellen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wurzeln_data();
+    void wurzeln();
+    void halbierungVonXQuadratMinus5xPlus6();
+    void halbierungEndet();
+    void schmalesIntervall();
+    void wilkinson();
+    void linearOhneHalbierung();
+    void zweimalGleicheTabelle();
+    void zeileDerLinearenAbleitung();
+};
+
+namespace {
+
+void suchen(Hauptfenster& w, const QStringList& koeffizienten) {
+    eingeben(w, koeffizienten);
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QVERIFY(erfolg);
+    w.Init();
+    w.Ableiten();
+    w.NullstellenBerechnen();
+}
+
+QList<double> zeile(const Hauptfenster& w, int k) {
+    QList<double> z;
+    for (int i = 1; i <= static_cast<int>(w.Nullstellen[k][0]); ++i)
+        z.append(w.Nullstellen[k][i]);
+    return z;
+}
+
+// Integer coefficients of (x - 1)(x - 2)...(x - 10), constant term first.
+QStringList wilkinsonKoeffizienten() {
+    QList<double> c = {1.0};
+    for (int r = 1; r <= 10; ++r) {
+        QList<double> n(c.size() + 1, 0.0);
+        for (int j = 0; j < c.size(); ++j) {
+            n[j + 1] += c[j];
+            n[j] -= r * c[j];
+        }
+        c = n;
+    }
+    QStringList t;
+    for (double v : c)
+        t.append(Str(v));
+    return t;
+}
+
+} // namespace
+
+void TestNullstellen::wurzeln_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<QList<double>>("wurzeln");
+    QTest::addColumn<double>("toleranz");
+    QTest::newRow("2x - 4") << QStringList{u"-4"_s, u"2"_s} << QList<double>{2.0} << 0.0;
+    QTest::newRow("x^2 - 5x + 6") << QStringList{u"6"_s, u"-5"_s, u"1"_s} << QList<double>{2.0, 3.0}
+                                  << 1e-11;
+    QTest::newRow("x^2 + 1") << QStringList{u"1"_s, u""_s, u"1"_s} << QList<double>{} << 0.0;
+    QTest::newRow("doppelte Wurzel")
+        << QStringList{u"1"_s, u"-2"_s, u"1"_s} << QList<double>{1.0} << 0.0;
+    QTest::newRow("Wurzel am linken Ende")
+        << QStringList{u"0"_s, u"2"_s, u"1"_s} << QList<double>{-2.0, 0.0} << 1e-11;
+    QTest::newRow("Wurzel am rechten Ende")
+        << QStringList{u"0"_s, u"-2"_s, u"1"_s} << QList<double>{0.0, 2.0} << 1e-11;
+    QTest::newRow("x - 2 am rechten Ende")
+        << QStringList{u"-2"_s, u"1"_s} << QList<double>{2.0} << 0.0;
+    QTest::newRow("x^3 - x") << QStringList{u"0"_s, u"-1"_s, u"0"_s, u"1"_s}
+                             << QList<double>{-1.0, 0.0, 1.0} << 1e-11;
+    QTest::newRow("zu nah beieinander")
+        << QStringList{u"1.000001"_s, u"-2.000001"_s, u"1"_s} << QList<double>{1.0} << 1e-9;
+    QTest::newRow("klein skaliert") << QStringList{u"-0.000000000001"_s, u""_s, u"0.000000000001"_s}
+                                    << QList<double>{-1.0, 1.0} << 1e-11;
+    QTest::newRow("doppelte Wurzel im Rauschen")
+        << QStringList{u"12329455.649238"_s,
+                       u"1619133.20835"_s,
+                       u"-84834.9935"_s,
+                       u"-16231.074"_s,
+                       u"-171.92"_s,
+                       u"35.1"_s,
+                       u"1"_s}
+        << QList<double>{-19.1, -18.3, -9.1, 11.9, 17.8} << 1e-6;
+    QTest::newRow("grosse Wurzeln") << QStringList{u"-10000000000"_s, u""_s, u"1"_s}
+                                    << QList<double>{-100000.0, 100000.0} << 1e-9;
+    QTest::newRow("dreifache Wurzel")
+        << QStringList{u"-8"_s, u"12"_s, u"-6"_s, u"1"_s} << QList<double>{2.0} << 0.0;
+}
+
+void TestNullstellen::wurzeln() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(QList<double>, wurzeln);
+    QFETCH(double, toleranz);
+    Hauptfenster w;
+    suchen(w, koeffizienten);
+    const QList<double> gefunden = zeile(w, 0);
+    QCOMPARE(gefunden.size(), wurzeln.size());
+    for (int i = 0; i < wurzeln.size(); ++i)
+        QVERIFY2(std::abs(gefunden[i] - wurzeln[i]) <= toleranz,
+                 qPrintable(u"%1 statt %2"_s.arg(gefunden[i], 0, 'g', 17).arg(wurzeln[i])));
+}
+
+void TestNullstellen::halbierungVonXQuadratMinus5xPlus6() {
+    Hauptfenster w;
+    eingeben(w, {u"6"_s, u"-5"_s, u"1"_s});
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    QCOMPARE(w.xrechts, 11.0);
+    w.Ableiten();
+
+    QList<double> mitte;
+    w.mittelpunktBeobachter = [&](double m) { mitte.append(m); };
+    w.FindeNullstelle(0, -11.0, 2.5);
+    QCOMPARE(mitte.size(), 41);
+    QCOMPARE(mitte.mid(0, 6), (QList<double>{-4.25, -0.875, 0.8125, 1.65625, 2.078125, 1.8671875}));
+
+    mitte.clear();
+    w.FindeNullstelle(0, 2.5, 11.0);
+    QCOMPARE(mitte.size(), 40);
+    QCOMPARE(mitte.mid(0, 6), (QList<double>{6.75, 4.625, 3.5625, 3.03125, 2.765625, 2.8984375}));
+
+    // In the whole search: the linear root 2.5 cuts [-11, 11].
+    mitte.clear();
+    w.NullstellenBerechnen();
+    QCOMPARE(w.Nullstellen[1][0], 1.0);
+    QCOMPARE(w.Nullstellen[1][1], 2.5);
+    QCOMPARE(mitte.size(), 81);
+}
+
+// Near 1e5 neighbouring doubles are wider apart than 1e-11.
+void TestNullstellen::halbierungEndet() {
+    Hauptfenster w;
+    suchen(w, {u"-10000000000"_s, u""_s, u"1"_s});
+    int schritte = 0;
+    w.mittelpunktBeobachter = [&](double) { ++schritte; };
+    const double r = w.FindeNullstelle(0, 0.0, w.xrechts);
+    QVERIFY(schritte < 100);
+    QVERIFY(r >= 0.0 && r <= w.xrechts);
+    QVERIFY(std::abs(r - 100000.0) < 1e-9);
+}
+
+void TestNullstellen::schmalesIntervall() {
+    Hauptfenster w;
+    suchen(w, {u"-1"_s, u""_s, u"1"_s});
+    int schritte = 0;
+    w.mittelpunktBeobachter = [&](double) { ++schritte; };
+    const double b = 1.0 + 0x1p-37; // about 7.3e-12 wide
+    QCOMPARE(w.FindeNullstelle(0, 1.0, b), (1.0 + b) / 2);
+    QCOMPARE(schritte, 0);
+}
+
+void TestNullstellen::wilkinson() {
+    Hauptfenster w;
+    suchen(w, wilkinsonKoeffizienten());
+    QCOMPARE(w.Nullstellen[0][0], 10.0);
+    for (int r = 1; r <= 10; ++r)
+        QVERIFY2(std::abs(w.Nullstellen[0][r] - r) < 1e-9,
+                 qPrintable(QString::number(w.Nullstellen[0][r], 'g', 17)));
+}
+
+void TestNullstellen::linearOhneHalbierung() {
+    Hauptfenster w;
+    eingeben(w, {u"-4"_s, u"2"_s});
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    w.Ableiten();
+    int schritte = 0;
+    w.mittelpunktBeobachter = [&](double) { ++schritte; };
+    w.NullstellenBerechnen();
+    QCOMPARE(schritte, 0);
+    QCOMPARE(w.Nullstellen[0][0], 1.0);
+    QCOMPARE(w.Nullstellen[0][1], 2.0);
+}
+
+void TestNullstellen::zweimalGleicheTabelle() {
+    Hauptfenster w;
+    suchen(w, {u"0.5"_s, u"-3"_s, u"0.25"_s, u"4"_s, u"-1"_s, u"-0.75"_s, u"0.1"_s});
+    double vorher[11][11];
+    std::copy(&w.Nullstellen[0][0], &w.Nullstellen[0][0] + 121, &vorher[0][0]);
+    QVERIFY(w.Nullstellen[0][0] >= 2.0);
+    w.Ableiten();
+    w.NullstellenBerechnen();
+    QVERIFY(std::equal(&w.Nullstellen[0][0], &w.Nullstellen[0][0] + 121, &vorher[0][0]));
+}
+
+void TestNullstellen::zeileDerLinearenAbleitung() {
+    Hauptfenster w;
+    suchen(w, wilkinsonKoeffizienten());
+    QCOMPARE(w.Nullstellen[9][0], 1.0);
+    QCOMPARE(w.Nullstellen[9][1], 5.5);
+    for (int k = 0; k <= 9; ++k)
+        QCOMPARE(w.Nullstellen[k][0], 10.0 - k);
+}
+
+QTEST_MAIN(TestNullstellen)
+#include "test_nullstellen.moc"
