@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -96,6 +95,8 @@ Hauptfenster::Hauptfenster(QWidget* parent)
     CreateControls();
     AddMenuHandlers();
     Open();
+    // The window takes the size of its menu bar and content and keeps it.
+    setFixedSize(sizeHint());
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -118,8 +119,6 @@ void Hauptfenster::Layout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The window takes the size of its menu bar and content and keeps it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Hauptfenster::CreateControls() {
