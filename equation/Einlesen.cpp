@@ -79,7 +79,12 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
     xrechts = std::max(2.0, xrechts);
     xlinks = -xrechts;
 
-    if (!std::isfinite(xrechts)) {
+    // The search needs the derivatives as well, and k! a_k overflows long
+    // before a_k does: form them now, so that the read-in tells the user.
+    Ableiten();
+    const bool ableitbar =
+        std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, [](double p) { return std::isfinite(p); });
+    if (!std::isfinite(xrechts) || !ableitbar) {
         zahlenbereichVerlassen = true;
         erfolg = false;
     }

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void zahlZuGross();
     void zahlZuKlein();
     void intervallUnendlich();
+    void ableitungenUnendlich();
 };
 
 void TestEinlesen::anfangszustand() {
@@ -245,6 +246,26 @@ void TestEinlesen::intervallUnendlich() {
         QVERIFY(!feld(w, j)->text().contains(u"inf"_s));
         QVERIFY(!feld(w, j)->text().contains(u"nan"_s));
     }
+}
+
+// 10! a_10 overflows although a_10 itself is a double.
+void TestEinlesen::ableitungenUnendlich() {
+    Hauptfenster w;
+    const QString gross = u"1"_s + QString(303, u'0');
+    Antworten antworten;
+    eingeben(w, {u"1"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, gross});
+    w.BerechneB1_Action();
+    QCOMPARE(antworten.texte(),
+             QStringList{u"Die Koeffizienten liegen außerhalb des Zahlenbereichs"_s});
+    QVERIFY(!knopf(w, "EinleseB")->isEnabled());
+
+    // Two digits less and everything fits.
+    antworten.gezeigt.clear();
+    eingeben(w, {u"1"_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s, u""_s,
+                 gross.chopped(2)});
+    w.BerechneB1_Action();
+    QVERIFY(antworten.gezeigt.isEmpty());
+    QVERIFY(knopf(w, "EinleseB")->isEnabled());
 }
 
 QTEST_MAIN(TestEinlesen)
