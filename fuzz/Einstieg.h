@@ -1,0 +1,48 @@
+#pragma once
+
+// The one entry point of the fuzzer and of the corpus replay: bytes become
+// the eleven field texts, which are read in and, when the read-in succeeds,
+// solved; then every invariant is checked.
+
+#include "../tests/Invarianten.h"
+#include "Hauptfenster.h"
+#include "Rahmen.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cstddef>
+#include <cstdint>
+
+// The first byte chooses the decoding: odd means raw UTF-16, so that lone
+// surrogates reach the fields; even means UTF-8. Fields are split at '\n'.
+inline QStringList feldtexte(const std::uint8_t* daten, std::size_t groesse)
+{
+    if (groesse == 0)
+        return {};
+    QString text;
+    if (daten[0] & 1) {
+        for (std::size_t i = 1; i + 1 < groesse; i += 2)
+            text.append(QChar(static_cast<char16_t>(daten[i] | (daten[i + 1] << 8))));
+    } else {
+        text = QString::fromUtf8(reinterpret_cast<const char*>(daten + 1),
+                                 static_cast<qsizetype>(groesse - 1));
+    }
+    return text.split(u'\n').mid(0, 11);
+}
+
+// An empty text when all holds, else what broke.
+inline QString einstieg(const std::uint8_t* daten, std::size_t groesse)
+{
+    static Hauptfenster* fenster = [] {
+        setzeMsgBoxSeam([](const QString&, int, const QString&) { return MsgBoxNein; });
+        return new Hauptfenster;
+    }();
+    const QStringList texte = feldtexte(daten, groesse);
+    for (int j = 0; j <= 10; ++j)
+        fenster->findChild<QLineEdit*>(QStringLiteral("x%1F").arg(j))->setText(texte.value(j));
+    fenster->BerechneB1_Action();
+    if (fenster->findChild<QPushButton*>(QStringLiteral("EinleseB"))->isEnabled())
+        fenster->EinleseB_Action();
+    return invariantenVerletzt(*fenster);
+}
