@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,6 +39,32 @@ void ganzeRechnung(benchmark::State& state, const QStringList& koeffizienten) {
     }
 }
 
+// From the click on "Loesungen Berechnen" to the report in AusgabeF.
+void klickBisBericht(benchmark::State& state) {
+    Hauptfenster w;
+    w.show();
+    eintippen(w, grad10);
+    w.BerechneB1_Action();
+    auto* knopf = w.findChild<QPushButton*>(u"EinleseB"_s);
+    for (auto _ : state)
+        QTest::mouseClick(knopf, Qt::LeftButton);
+}
+
+// Reading in one field of the given length: should grow linearly.
+void langesFeld(benchmark::State& state) {
+    Hauptfenster w;
+    QString text = u"0."_s;
+    while (text.size() < state.range(0))
+        text += u"3 "_s;
+    for (auto _ : state) {
+        state.PauseTiming();
+        eintippen(w, {u"1"_s, text});
+        state.ResumeTiming();
+        w.BerechneB1_Action();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void nurSuche(benchmark::State& state) {
     Hauptfenster w;
     eintippen(w, grad10);
@@ -54,6 +82,13 @@ BENCHMARK_CAPTURE(ganzeRechnung, grad2, grad2);
 BENCHMARK_CAPTURE(ganzeRechnung, grad5, grad5);
 BENCHMARK_CAPTURE(ganzeRechnung, grad10, grad10);
 BENCHMARK(nurSuche)->Name("nurSuche/grad10");
+BENCHMARK(klickBisBericht)->Name("klickBisBericht/grad10");
+BENCHMARK(langesFeld)
+    ->Arg(10 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // Benchmarks need no screen.

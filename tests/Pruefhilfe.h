@@ -64,6 +64,14 @@ inline void eingeben(Hauptfenster& w, const QStringList& koeffizienten) {
         feld(w, j)->setText(j < koeffizienten.size() ? koeffizienten[j] : QString());
 }
 
+// Types the coefficients and reads them in; true when that succeeded.
+inline bool einlesen(Hauptfenster& w, const QStringList& koeffizienten) {
+    eingeben(w, koeffizienten);
+    bool erfolg = false;
+    w.GleichungEinlesen(erfolg);
+    return erfolg;
+}
+
 // Reads the equation in and computes; any message box is recorded, not shown.
 inline QString loesen(Hauptfenster& w, const QStringList& koeffizienten) {
     Antworten still;

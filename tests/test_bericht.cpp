@@ -53,10 +53,7 @@ void TestBericht::gleichungstext() {
     QFETCH(QStringList, koeffizienten);
     QFETCH(QString, text);
     Hauptfenster w;
-    eingeben(w, koeffizienten);
-    bool erfolg = false;
-    w.GleichungEinlesen(erfolg);
-    QVERIFY(erfolg);
+    QVERIFY(einlesen(w, koeffizienten));
     QCOMPARE(w.GleichungAusgeben(), text);
 }
 

@@ -1,3 +1,4 @@
+#include "Faktoren.h"
 #include "Pruefhilfe.h"
 
 #include <QTest>
@@ -14,7 +15,7 @@ private Q_SLOTS:
     void halbierungVonXQuadratMinus5xPlus6();
     void halbierungEndet();
     void schmalesIntervall();
-    void wilkinson();
+    void zehnWurzelnVonWilkinson();
     void linearOhneHalbierung();
     void zweimalGleicheTabelle();
     void zeileDerLinearenAbleitung();
@@ -23,10 +24,7 @@ private Q_SLOTS:
 namespace {
 
 void suchen(Hauptfenster& w, const QStringList& koeffizienten) {
-    eingeben(w, koeffizienten);
-    bool erfolg = false;
-    w.GleichungEinlesen(erfolg);
-    QVERIFY(erfolg);
+    QVERIFY(einlesen(w, koeffizienten));
     w.Init();
     w.Ableiten();
     w.NullstellenBerechnen();
@@ -37,23 +35,6 @@ QList<double> zeile(const Hauptfenster& w, int k) {
     for (int i = 1; i <= static_cast<int>(w.Nullstellen[k][0]); ++i)
         z.append(w.Nullstellen[k][i]);
     return z;
-}
-
-// Integer coefficients of (x - 1)(x - 2)...(x - 10), constant term first.
-QStringList wilkinsonKoeffizienten() {
-    QList<double> c = {1.0};
-    for (int r = 1; r <= 10; ++r) {
-        QList<double> n(c.size() + 1, 0.0);
-        for (int j = 0; j < c.size(); ++j) {
-            n[j + 1] += c[j];
-            n[j] -= r * c[j];
-        }
-        c = n;
-    }
-    QStringList t;
-    for (double v : c)
-        t.append(Str(v));
-    return t;
 }
 
 } // namespace
@@ -110,9 +91,7 @@ void TestNullstellen::wurzeln() {
 
 void TestNullstellen::halbierungVonXQuadratMinus5xPlus6() {
     Hauptfenster w;
-    eingeben(w, {u"6"_s, u"-5"_s, u"1"_s});
-    bool erfolg = false;
-    w.GleichungEinlesen(erfolg);
+    QVERIFY(einlesen(w, {u"6"_s, u"-5"_s, u"1"_s}));
     QCOMPARE(w.xrechts, 11.0);
     w.Ableiten();
 
@@ -157,9 +136,9 @@ void TestNullstellen::schmalesIntervall() {
     QCOMPARE(schritte, 0);
 }
 
-void TestNullstellen::wilkinson() {
+void TestNullstellen::zehnWurzelnVonWilkinson() {
     Hauptfenster w;
-    suchen(w, wilkinsonKoeffizienten());
+    suchen(w, wilkinson());
     QCOMPARE(w.Nullstellen[0][0], 10.0);
     for (int r = 1; r <= 10; ++r)
         QVERIFY2(std::abs(w.Nullstellen[0][r] - r) < 1e-9,
@@ -168,9 +147,7 @@ void TestNullstellen::wilkinson() {
 
 void TestNullstellen::linearOhneHalbierung() {
     Hauptfenster w;
-    eingeben(w, {u"-4"_s, u"2"_s});
-    bool erfolg = false;
-    w.GleichungEinlesen(erfolg);
+    QVERIFY(einlesen(w, {u"-4"_s, u"2"_s}));
     w.Ableiten();
     int schritte = 0;
     w.mittelpunktBeobachter = [&](double) { ++schritte; };
@@ -193,7 +170,7 @@ void TestNullstellen::zweimalGleicheTabelle() {
 
 void TestNullstellen::zeileDerLinearenAbleitung() {
     Hauptfenster w;
-    suchen(w, wilkinsonKoeffizienten());
+    suchen(w, wilkinson());
     QCOMPARE(w.Nullstellen[9][0], 1.0);
     QCOMPARE(w.Nullstellen[9][1], 5.5);
     for (int k = 0; k <= 9; ++k)
