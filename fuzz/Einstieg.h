@@ -8,16 +8,15 @@
 #include "Hauptfenster.h"
 #include "Rahmen.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <cstddef>
 #include <cstdint>
 
 // The first byte chooses the decoding: odd means raw UTF-16, so that lone
 // surrogates reach the fields; even means UTF-8. Fields are split at '\n'.
-inline QStringList feldtexte(const std::uint8_t* daten, std::size_t groesse)
-{
+inline QStringList feldtexte(const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0)
         return {};
     QString text;
@@ -32,8 +31,7 @@ inline QStringList feldtexte(const std::uint8_t* daten, std::size_t groesse)
 }
 
 // An empty text when all holds, else what broke.
-inline QString einstieg(const std::uint8_t* daten, std::size_t groesse)
-{
+inline QString einstieg(const std::uint8_t* daten, std::size_t groesse) {
     static Hauptfenster* fenster = [] {
         setzeMsgBoxSeam([](const QString&, int, const QString&) { return MsgBoxNein; });
         return new Hauptfenster;
@@ -44,5 +42,9 @@ inline QString einstieg(const std::uint8_t* daten, std::size_t groesse)
     fenster->BerechneB1_Action();
     if (fenster->findChild<QPushButton*>(QStringLiteral("EinleseB"))->isEnabled())
         fenster->EinleseB_Action();
-    return invariantenVerletzt(*fenster);
+    const QString fehler = invariantenVerletzt(*fenster);
+    // No event loop runs here: deliver what the widgets posted, as the
+    // program's loop would, or it piles up from one input to the next.
+    QCoreApplication::sendPostedEvents();
+    return fehler;
 }

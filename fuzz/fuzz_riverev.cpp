@@ -3,18 +3,15 @@
 #include "Einstieg.h"
 
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QApplication app(*argc, *argv);
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     const QString fehler = einstieg(daten, groesse);
     if (!fehler.isEmpty()) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(fehler));

@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-
 #include <cstdio>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s CORPUS\n", argv[0]);
@@ -33,6 +31,7 @@ int main(int argc, char** argv)
             ++fehler;
         }
     }
-    std::printf("%lld inputs replayed, %d failed\n", static_cast<long long>(dateien.size()), fehler);
+    std::printf("%lld inputs replayed, %d failed\n", static_cast<long long>(dateien.size()),
+                fehler);
     return dateien.isEmpty() || fehler ? 1 : 0;
 }

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,6 +36,7 @@ private Q_SLOTS:
 
     void beenden_data();
     void beenden();
+    void beendenEndetDieEreignisschleife();
     void neueGleichung_data();
     void neueGleichung();
     void info();
@@ -358,6 +360,19 @@ void TestFenster::beenden() {
     QCOMPARE(beendet, codes);
     QCOMPARE(ausgabe(w), bericht);
     QCOMPARE(feld(w, 0)->text(), u"-6"_s);
+}
+
+// With the real Quit, a Yes ends the event loop with status 0.
+void TestFenster::beendenEndetDieEreignisschleife() {
+    setzeQuitSeam({});
+    Hauptfenster w;
+    w.show();
+    Antworten antworten({MsgBoxJa});
+    QTimer::singleShot(0, &w, [&w] { QTest::mouseClick(knopf(w, "QuitB"), Qt::LeftButton); });
+    // Should the loop not end, the test fails rather than hangs.
+    QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QCOMPARE(antworten.texte(), QStringList{u" Wirklich Beenden?"_s});
 }
 
 void TestFenster::neueGleichung_data() {
