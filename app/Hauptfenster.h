@@ -105,6 +105,16 @@ public:
     std::function<void(double)> mittelpunktBeobachter;
 
 private:
+    // The search's own copy of Pnom, multiplied by a power of two that
+    // Ableiten chooses: it has the same roots, and its values stay clear of
+    // underflow and overflow where the entered numbers would not.
+    double PnomSkaliert[13][13] = {};
+    double wert(int k, double x) const;
+    double genauerWert(int k, double x) const;
+    // How many derivatives from order n on have x as a root.
+    int Vielfachheit(int n, double x) const;
+    double NullstelleVerfeinern(int k, double x, double a, double b) const;
+
     void Layout();
     void CreateControls();
     void AddMenuHandlers();

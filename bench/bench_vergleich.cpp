@@ -150,8 +150,10 @@ class Sammler : public benchmark::BenchmarkReporter {
 public:
     bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& laeufe) override {
+        // With repetitions, the median stands for the benchmark.
         for (const Run& l : laeufe)
-            zeiten[l.benchmark_name()] = l.GetAdjustedRealTime();
+            if (l.run_type == Run::RT_Iteration || l.aggregate_name == "median")
+                zeiten[l.run_name.str()] = l.GetAdjustedRealTime();
     }
     std::map<std::string, double> zeiten;
 };

@@ -51,41 +51,39 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
     Einlesen(texte);
     Reinigen(texte);
     Umwandeln(texte, zahlen);
-    // A number too large for a double must not reach the fields: they keep
-    // what the user typed, and no "inf" is ever written.
-    if (!std::all_of(zahlen.begin(), zahlen.end(), [](double z) { return std::isfinite(z); })) {
-        zahlenbereichVerlassen = true;
-        erfolg = false;
-        return;
-    }
-    Einsetzen(zahlen);
-    knopf(u"EinleseB"_s)->setEnabled(true);
 
     grad = 0;
     for (int i = 0; i <= 10; ++i)
         if (zahlen[i] != 0.0)
             grad = i;
     erfolg = grad > 0;
-    if (!erfolg)
-        return;
 
-    for (int i = 0; i <= grad; ++i)
-        Pnom[0][i] = zahlen[i];
+    if (erfolg) {
+        for (int i = 0; i <= grad; ++i)
+            Pnom[0][i] = zahlen[i];
 
-    xrechts = std::abs(zahlen[0]);
-    for (int i = 1; i <= grad - 1; ++i)
-        xrechts = xrechts + std::abs(zahlen[i]);
-    xrechts = xrechts / std::abs(zahlen[grad]);
-    xrechts = std::max(2.0, xrechts);
-    xlinks = -xrechts;
+        xrechts = std::abs(zahlen[0]);
+        for (int i = 1; i <= grad - 1; ++i)
+            xrechts = xrechts + std::abs(zahlen[i]);
+        xrechts = xrechts / std::abs(zahlen[grad]);
+        xrechts = std::max(2.0, xrechts);
+        xlinks = -xrechts;
 
-    // The search needs the derivatives as well, and k! a_k overflows long
-    // before a_k does: form them now, so that the read-in tells the user.
-    Ableiten();
-    const bool ableitbar =
-        std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, [](double p) { return std::isfinite(p); });
-    if (!std::isfinite(xrechts) || !ableitbar) {
+        // The search needs the derivatives as well, and k! a_k overflows
+        // long before a_k does: form them now, so that the read-in tells.
+        Ableiten();
+    }
+    // A number beyond the double range, typed or derived, must not reach
+    // the fields: they keep what the user typed, and no "inf" is written.
+    const auto endlich = [](double z) { return std::isfinite(z); };
+    const bool imBereich = std::all_of(zahlen.begin(), zahlen.end(), endlich) &&
+                           (!erfolg || (std::isfinite(xrechts) &&
+                                        std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, endlich)));
+    if (!imBereich) {
         zahlenbereichVerlassen = true;
         erfolg = false;
+        return;
     }
+    Einsetzen(zahlen);
+    knopf(u"EinleseB"_s)->setEnabled(true);
 }

@@ -1,11 +1,48 @@
 #include "Hauptfenster.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
-void Hauptfenster::Ableiten() {
+namespace {
+
+void ableitungenBilden(double (&tabelle)[13][13], int grad) {
     for (int i = 1; i <= grad; ++i)
         for (int j = 0; j <= grad + 1 - i; ++j)
-            Pnom[i][j] = static_cast<double>(j + 1) * Pnom[i - 1][j + 1];
+            tabelle[i][j] = static_cast<double>(j + 1) * tabelle[i - 1][j + 1];
+}
+
+int exponent(double v) {
+    int e = 0;
+    std::frexp(v, &e);
+    return e;
+}
+
+} // namespace
+
+void Hauptfenster::Ableiten() {
+    ableitungenBilden(Pnom, grad);
+
+    // A power of two brings the largest coefficient into [1, 2): exact, so
+    // the roots stay, while the values the search computes keep clear of
+    // underflow. Never so far that the leading coefficient turns subnormal,
+    // and never so far that a derivative overflows.
+    double groesster = 0.0;
+    double hoechsteAbleitung = 0.0;
+    for (int j = 0; j <= grad; ++j)
+        groesster = std::max(groesster, std::abs(Pnom[0][j]));
+    for (int k = 0; k <= grad; ++k)
+        for (int j = 0; j <= grad - k; ++j)
+            hoechsteAbleitung = std::max(hoechsteAbleitung, std::abs(Pnom[k][j]));
+    int skala = 1 - exponent(groesster);
+    skala = std::max(skala, DBL_MIN_EXP - exponent(Pnom[0][grad]));
+    skala = std::min(skala, DBL_MAX_EXP - 1 - exponent(hoechsteAbleitung));
+
+    for (auto& zeile : PnomSkaliert)
+        std::fill(std::begin(zeile), std::end(zeile), 0.0);
+    for (int j = 0; j <= grad; ++j)
+        PnomSkaliert[0][j] = std::ldexp(Pnom[0][j], skala);
+    ableitungenBilden(PnomSkaliert, grad);
 }
 
 double Hauptfenster::fn(int k, double x) const {
@@ -15,23 +52,30 @@ double Hauptfenster::fn(int k, double x) const {
     return s;
 }
 
+double Hauptfenster::wert(int k, double x) const {
+    double s = 0.0;
+    for (int j = grad - k; j >= 0; --j)
+        s = x * s + PnomSkaliert[k][j];
+    return s;
+}
+
 bool Hauptfenster::IstNull(double v) const {
     return std::abs(v) < 1e-9;
 }
 
 bool Hauptfenster::IstNullstelle(int k, double x) const {
-    const double v = fn(k, x);
-    if (!std::isfinite(v))
-        return false;
-    // Relative to the leading coefficient, so that an equation and any
-    // multiple of it have the same roots.
-    if (IstNull(v / std::abs(Pnom[0][grad])))
-        return true;
-    // Or the value is no larger than the rounding error of its own Horner
-    // evaluation: a multiple root whose value drowns in that noise.
+    // A root is a point whose value is no larger than the rounding error its
+    // own Horner evaluation may have made: the running error bound, which
+    // needs no tolerance and so holds at every scale.
+    const double* p = PnomSkaliert[k];
+    const int n = grad - k;
     const double ax = std::abs(x);
-    double s = 0.0;
-    for (int j = grad + 1; j >= 0; --j)
-        s = ax * s + std::abs(Pnom[k][j]);
-    return std::abs(v) <= 1e-13 * s;
+    double y = p[n];
+    double mu = std::abs(y) / 2;
+    for (int j = n - 1; j >= 0; --j) {
+        y = x * y + p[j];
+        mu = ax * mu + std::abs(y);
+    }
+    const double schranke = 0x1p-53 * (2 * mu - std::abs(y));
+    return std::isfinite(y) && std::isfinite(schranke) && std::abs(y) <= schranke;
 }

@@ -4,6 +4,33 @@
 #include <numeric>
 #include <vector>
 
+namespace {
+
+// +1, -1, or 0 for a zero or a NaN. Comparing signs instead of multiplying
+// values: their product may underflow to 0 or overflow.
+int vorzeichen(double v) {
+    return (v > 0) - (v < 0);
+}
+
+bool entgegengesetzt(double a, double b) {
+    return vorzeichen(a) * vorzeichen(b) < 0;
+}
+
+// Error-free transformations: s + fehler and p + fehler are exactly a + b
+// and a * b.
+void zweiSumme(double a, double b, double& s, double& fehler) {
+    s = a + b;
+    const double z = s - a;
+    fehler = (a - (s - z)) + (b - z);
+}
+
+void zweiProdukt(double a, double b, double& p, double& fehler) {
+    p = a * b;
+    fehler = std::fma(a, b, -p);
+}
+
+} // namespace
+
 void Hauptfenster::NullstellenBerechnen() {
     // The linear derivative has its root in closed form.
     Nullstellen[grad - 1][0] = 1.0;
@@ -12,22 +39,12 @@ void Hauptfenster::NullstellenBerechnen() {
         return;
 
     std::vector<double> grenzen;
+    std::vector<char> istWurzel;
+    std::vector<double> kandidaten;
     grenzen.reserve(static_cast<std::size_t>(grad) + 1);
+    istWurzel.reserve(static_cast<std::size_t>(grad) + 1);
+    kandidaten.reserve(static_cast<std::size_t>(grad) + 1);
     for (int n = grad - 2; n >= 0; --n) {
-        Nullstellen[n][0] = 0.0;
-        int anzahl = 0;
-        // A derivative of degree grad - n has no more roots than that; the
-        // test of the right end could otherwise add one past the row's end.
-        const auto anhaengen = [&](double kandidat) {
-            if (anzahl == grad - n)
-                return;
-            if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > 0.00001) {
-                ++anzahl;
-                Nullstellen[n][0] = anzahl;
-                Nullstellen[n][anzahl] = kandidat;
-            }
-        };
-
         // The roots of the next derivative cut the interval into pieces on
         // which the n-th derivative is monotone.
         grenzen.clear();
@@ -37,23 +54,62 @@ void Hauptfenster::NullstellenBerechnen() {
             grenzen.push_back(Nullstellen[n + 1][i]);
         grenzen.push_back(xrechts);
 
-        for (std::size_t j = 0; j + 1 < grenzen.size(); ++j) {
+        istWurzel.clear();
+        for (const double g : grenzen)
+            istWurzel.push_back(IstNullstelle(n, g));
+
+        kandidaten.clear();
+        // Adjacent cut points that both count as roots are one multiple
+        // root, split by rounding: keep the one that stays a root through
+        // more derivatives, the left one on a tie.
+        int behaltenVielfachheit = 0;
+        for (std::size_t j = 0; j < grenzen.size(); ++j) {
+            if (istWurzel[j]) {
+                const int v = Vielfachheit(n, grenzen[j]);
+                if (j > 0 && istWurzel[j - 1]) {
+                    if (v > behaltenVielfachheit) {
+                        kandidaten.back() = grenzen[j];
+                        behaltenVielfachheit = v;
+                    }
+                } else {
+                    kandidaten.push_back(grenzen[j]);
+                    behaltenVielfachheit = v;
+                }
+                continue;
+            }
+            // A root on the right end is that end's, as the next cut point.
+            if (j + 1 == grenzen.size() || istWurzel[j + 1])
+                continue;
             const double a = grenzen[j];
             const double b = grenzen[j + 1];
-            if (IstNullstelle(n, a))
-                anhaengen(a);
-            else if (fn(n, a) * fn(n, b) < 0)
-                anhaengen(FindeNullstelle(n, a, b));
+            if (entgegengesetzt(wert(n, a), wert(n, b)))
+                kandidaten.push_back(NullstelleVerfeinern(n, FindeNullstelle(n, a, b), a, b));
         }
-        // A root exactly on the right end gives no sign change; test it too.
-        if (IstNullstelle(n, grenzen.back()))
-            anhaengen(grenzen.back());
+
+        // Roots closer than the merge distance are listed once, the first;
+        // and a derivative of degree grad - n has no more roots than that.
+        int anzahl = 0;
+        for (const double kandidat : kandidaten) {
+            if (anzahl == grad - n)
+                break;
+            if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > 0.00001)
+                Nullstellen[n][++anzahl] = kandidat;
+        }
+        Nullstellen[n][0] = anzahl;
     }
+}
+
+int Hauptfenster::Vielfachheit(int n, double x) const {
+    int v = 0;
+    while (n + v < grad && IstNullstelle(n + v, x))
+        ++v;
+    return v;
 }
 
 double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
     // std::midpoint is (a + b) / 2, rounded once, and cannot overflow.
     double m = std::midpoint(a, b);
+    int links = vorzeichen(wert(k, a));
     while (b - a > 1e-11) {
         m = std::midpoint(a, b);
         if (mittelpunktBeobachter)
@@ -61,10 +117,50 @@ double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
         // Doubles this far out cannot halve the interval any further.
         if (m == a || m == b)
             break;
-        if (fn(k, a) * fn(k, m) > 0)
+        const int mitte = vorzeichen(wert(k, m));
+        if (links * mitte > 0) {
             a = m;
-        else
+            links = mitte;
+        } else {
             b = m;
+        }
     }
     return m;
+}
+
+double Hauptfenster::genauerWert(int k, double x) const {
+    // Compensated Horner: the rounding errors of every step are carried
+    // along exactly and added at the end, as if computed in twice the
+    // precision. std::fma is correctly rounded everywhere, so the result
+    // is the same on every machine.
+    const double* p = PnomSkaliert[k];
+    double s = p[grad - k];
+    double c = 0.0;
+    for (int j = grad - k - 1; j >= 0; --j) {
+        double produkt = 0.0, fehlerProdukt = 0.0, fehlerSumme = 0.0;
+        zweiProdukt(s, x, produkt, fehlerProdukt);
+        zweiSumme(produkt, p[j], s, fehlerSumme);
+        c = c * x + (fehlerProdukt + fehlerSumme);
+    }
+    const double ergebnis = s + c;
+    // Where a step overflowed, its error terms are NaN: plain Horner then.
+    return std::isfinite(ergebnis) ? ergebnis : wert(k, x);
+}
+
+double Hauptfenster::NullstelleVerfeinern(int k, double x, double a, double b) const {
+    // The bisection stops at 1e-11 on the computed sign change; a few Newton
+    // steps on the compensated value take the root to the last digits. A
+    // step counts only while it stays in the piece and the value falls.
+    double v = genauerWert(k, x);
+    for (int schritt = 0; schritt < 4 && v != 0.0; ++schritt) {
+        const double neu = x - v / wert(k + 1, x);
+        if (!(neu >= a && neu <= b))
+            break;
+        const double w = genauerWert(k, neu);
+        if (!(std::abs(w) < std::abs(v)))
+            break;
+        x = neu;
+        v = w;
+    }
+    return x;
 }
