@@ -21,31 +21,34 @@ struct Eintrag {
     const char16_t* in; // nullptr: a menu of the bar itself
     const char16_t* text;
     const char16_t* kuerzel; // nullptr: no shortcut is set at all
+    // The command's standard key where it has one: Ctrl+Z and so on here,
+    // Cmd+Z where there is a command key.
+    QKeySequence::StandardKey taste = QKeySequence::UnknownKey;
 };
 
 constexpr Eintrag eintraege[] = {
     {u"FileMenu", nullptr, u"&File", u""},
-    {u"FileQuit", u"FileMenu", u"#App.kFileQuit", u"#App.kFileQuitShortcut"},
+    {u"FileQuit", u"FileMenu", Riverev::kFileQuit, Riverev::kFileQuitShortcut},
     {u"EditMenu", nullptr, u"&Edit", u""},
-    {u"EditUndo", u"EditMenu", u"&Undo", u"Cmd+Z"},
+    {u"EditUndo", u"EditMenu", u"&Undo", u"", QKeySequence::Undo},
     {u"UntitledMenu1", u"EditMenu", u"-", nullptr},
-    {u"EditCut", u"EditMenu", u"Cu&t", u"Cmd+X"},
-    {u"EditCopy", u"EditMenu", u"&Copy", u"Cmd+C"},
-    {u"EditPaste", u"EditMenu", u"&Paste", u"Cmd+V"},
-    {u"EditClear", u"EditMenu", u"#App.kEditClear", u""},
+    {u"EditCut", u"EditMenu", u"Cu&t", u"", QKeySequence::Cut},
+    {u"EditCopy", u"EditMenu", u"&Copy", u"", QKeySequence::Copy},
+    {u"EditPaste", u"EditMenu", u"&Paste", u"", QKeySequence::Paste},
+    {u"EditClear", u"EditMenu", Riverev::kEditClear, u""},
     {u"UntitledMenu0", u"EditMenu", u"-", nullptr},
-    {u"EditSelectAll", u"EditMenu", u"Select &All", u"Cmd+A"},
+    {u"EditSelectAll", u"EditMenu", u"Select &All", u"", QKeySequence::SelectAll},
 };
 
 QString alsText(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
-// "Cmd" is the command key; on this platform Ctrl stands for it.
-QKeySequence tastenkuerzel(const QString& text) {
-    QString kuerzel = Riverev::Konstante(text);
-    kuerzel.replace(u"Cmd+"_s, u"Ctrl+"_s);
-    return QKeySequence::fromString(kuerzel, QKeySequence::PortableText);
+// A menu item shows one key: the first of the platform's for the command.
+QKeySequence tastenkuerzel(const Eintrag& e) {
+    if (e.taste != QKeySequence::UnknownKey)
+        return QKeySequence(e.taste);
+    return QKeySequence::fromString(alsText(e.kuerzel), QKeySequence::PortableText);
 }
 
 bool istTextfeld(const QWidget* w) {
@@ -111,19 +114,19 @@ MenuBar1::MenuBar1() {
     setObjectName(u"MenuBar1"_s);
     for (const Eintrag& e : eintraege) {
         const QString name = alsText(e.name);
-        const QString text = Riverev::Konstante(alsText(e.text));
+        const QString text = alsText(e.text);
         if (!e.in) {
             QMenu* menu = addMenu(text);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
-            menu->menuAction()->setShortcut(tastenkuerzel(alsText(e.kuerzel)));
+            menu->menuAction()->setShortcut(tastenkuerzel(e));
             continue;
         }
         auto* menu = findChild<QMenu*>(alsText(e.in));
         QAction* a = text == u"-"_s ? menu->addSeparator() : menu->addAction(text);
         a->setObjectName(name);
         if (e.kuerzel)
-            a->setShortcut(tastenkuerzel(alsText(e.kuerzel)));
+            a->setShortcut(tastenkuerzel(e));
         if (name == u"FileQuit"_s) {
             a->setMenuRole(QAction::QuitRole);
             // The quit item quits at once; only the button asks first.

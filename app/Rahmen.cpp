@@ -1,8 +1,8 @@
 #include "Rahmen.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -60,40 +60,7 @@ double Val(QStringView text) {
 QString Str(double v) {
     if (v == 0.0)
         return u"0"_s;
-    // The shortest round-trip digits come from to_chars in scientific form;
-    // its fixed form would print every binary digit of large numbers.
-    std::array<char, 32> puffer{};
-    const auto ergebnis = std::to_chars(puffer.data(), puffer.data() + puffer.size(), v,
-                                        std::chars_format::scientific);
-    const std::string_view text(puffer.data(),
-                                static_cast<std::size_t>(ergebnis.ptr - puffer.data()));
-
-    const auto e = text.find('e');
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
-                    exponent);
-    std::string ziffern;
-    for (const char c : text.substr(0, e))
-        if (c >= '0' && c <= '9')
-            ziffern.push_back(c);
-
-    // Digits d1 d2 ... stand for d1.d2... * 10^exponent.
-    const int vorKomma = exponent + 1;
-    const int anzahl = static_cast<int>(ziffern.size());
-    std::string aus = v < 0 ? "-" : "";
-    if (vorKomma <= 0) {
-        aus += "0.";
-        aus.append(static_cast<std::size_t>(-vorKomma), '0');
-        aus += ziffern;
-    } else if (vorKomma >= anzahl) {
-        aus += ziffern;
-        aus.append(static_cast<std::size_t>(vorKomma - anzahl), '0');
-    } else {
-        aus += ziffern.substr(0, static_cast<std::size_t>(vorKomma));
-        aus += '.';
-        aus += ziffern.substr(static_cast<std::size_t>(vorKomma));
-    }
-    return QString::fromLatin1(aus.data(), static_cast<qsizetype>(aus.size()));
+    return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 
 QString Str(int n) {

@@ -2,7 +2,7 @@
 
 #include "Version.h"
 
-#include <QMetaClassInfo>
+#include <QIcon>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -11,14 +11,9 @@ Riverev::Riverev(int& argc, char** argv)
     setApplicationName(u"riverev"_s);
     setApplicationDisplayName(u"Riverev"_s);
     setApplicationVersion(QStringLiteral(RIVEREV_VERSION));
-    setDesktopFileName(u"org.example.Riverev"_s);
-}
-
-QString Riverev::Konstante(const QString& text) {
-    const QString vorsilbe = u"#App."_s;
-    if (!text.startsWith(vorsilbe))
-        return text;
-    const QByteArray name = text.mid(vorsilbe.size()).toLatin1();
-    const int index = staticMetaObject.indexOfClassInfo(name.constData());
-    return index < 0 ? QString() : QString::fromUtf8(staticMetaObject.classInfo(index).value());
+    // The desktop entry's name: Wayland docks match the window by it.
+    setDesktopFileName(QStringLiteral(RIVEREV_ID));
+    // The theme's icon where one is installed, else the one built in.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral(RIVEREV_ID),
+                                   QIcon(QStringLiteral(":/" RIVEREV_ID ".svg"))));
 }

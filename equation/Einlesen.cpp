@@ -15,18 +15,8 @@ void Hauptfenster::Einlesen(Texte& texte) const {
 
 void Hauptfenster::Reinigen(Texte& texte) const {
     const QString erlaubt = u"0123456789+-,."_s;
-    for (int j = 0; j <= 10; ++j) {
-        const QString& t = texte[j];
-        QString r;
-        r.reserve(t.size());
-        for (QChar ch : t) {
-            if (ch == u',')
-                ch = u'.';
-            if (erlaubt.contains(ch))
-                r.append(ch);
-        }
-        texte[j] = r;
-    }
+    for (int j = 0; j <= 10; ++j)
+        texte[j].replace(u',', u'.').removeIf([&](QChar ch) { return !erlaubt.contains(ch); });
 }
 
 void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {
