@@ -1,7 +1,9 @@
 #include "Hauptfenster.h"
 
 #include "MenuBar1.h"
+#include "Rahmen.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,10 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,13 +26,16 @@ enum class Art { Text, Feld, Ausgabe, Knopf };
 struct Steuerelement {
     const char16_t* name;
     Art art;
+    // "&" marks a button's access key, shown the platform's way.
     const char16_t* text;
     int links, oben, breite, hoehe;
     const char16_t* vorlesen; // accessible name for a screen reader
+    QPushButton* Hauptfenster::*knopf = nullptr;
+    void (Hauptfenster::*aktion)() = nullptr;
 };
 
 // Creation order is the tab order: the coefficient fields come in
-// ascending powers.
+// ascending powers. Access keys clash with neither menu (Alt+F, Alt+E).
 constexpr Steuerelement steuerelemente[] = {
     {u"StaticText1", Art::Text, u"Lösung der Gleichung ", 12, 8, 150, 20, u"Lösung der Gleichung"},
     {u"x0F", Art::Feld, u"", 12, 52, 41, 22, u"Koeffizient von x^0"},
@@ -51,52 +60,48 @@ constexpr Steuerelement steuerelemente[] = {
     {u"StaticText11", Art::Text, u"x^2 + ", 190, 54, 41, 20, u"x hoch 2 plus"},
     {u"StaticText12", Art::Text, u"x + ", 117, 53, 23, 20, u"x plus"},
     {u"AusgabeF", Art::Ausgabe, u"", 11, 98, 993, 197, u"Ausgabe: Gleichung und Lösungen"},
-    {u"EinleseB", Art::Knopf, u"Loesungen Berechnen", 840, 8, 164, 22, u"Loesungen Berechnen"},
-    {u"BerechneB1", Art::Knopf, u"Gleichung Einlesen", 688, 8, 137, 22, u"Gleichung Einlesen"},
+    {u"EinleseB", Art::Knopf, u"Loesungen Be&rechnen", 840, 8, 164, 22, u"Loesungen Berechnen",
+     &Hauptfenster::EinleseB, &Hauptfenster::EinleseB_Action},
+    {u"BerechneB1", Art::Knopf, u"Gleichung Ein&lesen", 688, 8, 137, 22, u"Gleichung Einlesen",
+     &Hauptfenster::BerechneB1, &Hauptfenster::BerechneB1_Action},
     {u"StaticText13", Art::Text, u"+", 54, 53, 16, 20, u"plus"},
-    {u"QuitB", Art::Knopf, u"Programm verlassen", 835, 300, 164, 22, u"Programm verlassen"},
-    {u"QuitB1", Art::Knopf, u"Neue Gleichung", 268, 8, 134, 22, u"Neue Gleichung"},
-    {u"QuitB2", Art::Knopf, u"Info", 12, 300, 67, 22, u"Info"},
+    {u"QuitB", Art::Knopf, u"Programm &verlassen", 835, 300, 164, 22, u"Programm verlassen",
+     &Hauptfenster::QuitB, &Hauptfenster::QuitB_Action},
+    {u"QuitB1", Art::Knopf, u"&Neue Gleichung", 268, 8, 134, 22, u"Neue Gleichung",
+     &Hauptfenster::QuitB1, &Hauptfenster::QuitB1_Action},
+    {u"QuitB2", Art::Knopf, u"&Info", 12, 300, 67, 22, u"Info", &Hauptfenster::QuitB2,
+     &Hauptfenster::QuitB2_Action},
 };
 
-using Handler = void (Hauptfenster::*)();
-
-struct Verdrahtung {
-    const char16_t* name;
-    Handler handler;
+constexpr void (Hauptfenster::*textAenderungen[])() = {
+    &Hauptfenster::x0F_TextChange, &Hauptfenster::x1F_TextChange,  &Hauptfenster::x2F_TextChange,
+    &Hauptfenster::x3F_TextChange, &Hauptfenster::x4F_TextChange,  &Hauptfenster::x5F_TextChange,
+    &Hauptfenster::x6F_TextChange, &Hauptfenster::x7F_TextChange,  &Hauptfenster::x8F_TextChange,
+    &Hauptfenster::x9F_TextChange, &Hauptfenster::x10F_TextChange,
 };
 
-constexpr Verdrahtung textAenderungen[] = {
-    {u"x0F", &Hauptfenster::x0F_TextChange},   {u"x1F", &Hauptfenster::x1F_TextChange},
-    {u"x2F", &Hauptfenster::x2F_TextChange},   {u"x3F", &Hauptfenster::x3F_TextChange},
-    {u"x4F", &Hauptfenster::x4F_TextChange},   {u"x5F", &Hauptfenster::x5F_TextChange},
-    {u"x6F", &Hauptfenster::x6F_TextChange},   {u"x7F", &Hauptfenster::x7F_TextChange},
-    {u"x8F", &Hauptfenster::x8F_TextChange},   {u"x9F", &Hauptfenster::x9F_TextChange},
-    {u"x10F", &Hauptfenster::x10F_TextChange},
-};
+constexpr int inhaltBreite = 1014;
+constexpr int inhaltHoehe = 331;
 
-constexpr Verdrahtung aktionen[] = {
-    {u"EinleseB", &Hauptfenster::EinleseB_Action},
-    {u"BerechneB1", &Hauptfenster::BerechneB1_Action},
-    {u"QuitB", &Hauptfenster::QuitB_Action},
-    {u"QuitB1", &Hauptfenster::QuitB1_Action},
-    {u"QuitB2", &Hauptfenster::QuitB2_Action},
-};
-
-QString alsText(const char16_t* text) {
-    return QString::fromUtf16(text);
+// Text and base colour of the table for every state, so that the fields
+// read the same under a dark theme as under a light one.
+void farbenSetzen(QWidget* w, QColor grund) {
+    QPalette farben = w->palette();
+    farben.setColor(QPalette::Base, grund);
+    farben.setColor(QPalette::Text, Qt::black);
+    w->setPalette(farben);
 }
 
 } // namespace
 
 Hauptfenster::Hauptfenster(QWidget* parent)
     : QMainWindow(parent) {
-    Layout();
+    FensterEinrichten();
     CreateControls();
-    AddMenuHandlers();
     Open();
-    // The window takes the size of its menu bar and content and keeps it.
-    setFixedSize(sizeHint());
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    Einpassen(bildschirm ? bildschirm->availableGeometry().size()
+                         : QSize(inhaltBreite, inhaltHoehe * 2));
 }
 
 Hauptfenster::~Hauptfenster() = default;
@@ -112,7 +117,7 @@ Hauptfenster* Hauptfenster::instance() {
     return fenster;
 }
 
-void Hauptfenster::Layout() {
+void Hauptfenster::FensterEinrichten() {
     setMenuBar(MenuBar1::instance());
     setWindowTitle(u"Riverev"_s);
     // A document window that can be minimised and closed, never maximised.
@@ -124,9 +129,9 @@ void Hauptfenster::Layout() {
 void Hauptfenster::CreateControls() {
     auto* inhalt = new QWidget(this);
     inhalt->setObjectName(u"Inhalt"_s);
-    inhalt->setFixedSize(1014, 331);
     setCentralWidget(inhalt);
 
+    int feldNummer = 0;
     for (const Steuerelement& s : steuerelemente) {
         QWidget* w = nullptr;
         switch (s.art) {
@@ -137,48 +142,52 @@ void Hauptfenster::CreateControls() {
             auto* feld = new QLineEdit(inhalt);
             // Any length may be typed or pasted.
             feld->setMaxLength(std::numeric_limits<int>::max());
+            farbenSetzen(feld, Qt::white);
+            xF[feldNummer++] = feld;
             w = feld;
             break;
         }
-        case Art::Ausgabe: {
-            auto* ausgabe = new QPlainTextEdit(inhalt);
-            ausgabe->setReadOnly(true);
+        case Art::Ausgabe:
+            AusgabeF = new QPlainTextEdit(inhalt);
+            AusgabeF->setReadOnly(true);
             // Read-only, but the report can still be selected and copied.
-            ausgabe->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                             Qt::TextSelectableByKeyboard);
-            ausgabe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            QPalette farben = ausgabe->palette();
-            farben.setColor(QPalette::Base, QColor(0xFF, 0xFA, 0xDC));
-            ausgabe->setPalette(farben);
-            w = ausgabe;
+            AusgabeF->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                              Qt::TextSelectableByKeyboard);
+            AusgabeF->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            farbenSetzen(AusgabeF, QColor(0xFF, 0xFA, 0xDC));
+            w = AusgabeF;
             break;
-        }
         case Art::Knopf: {
             auto* knopf = new QPushButton(alsText(s.text), inhalt);
             knopf->setFocusPolicy(Qt::NoFocus);
             knopf->setAutoDefault(false);
+            this->*s.knopf = knopf;
+            connect(knopf, &QPushButton::clicked, this, s.aktion);
             w = knopf;
             break;
         }
         }
         w->setObjectName(alsText(s.name));
         w->setAccessibleName(alsText(s.vorlesen));
-        w->setGeometry(s.links, s.oben, s.breite, s.hoehe);
+        entwurf.append({w, QRect(s.links, s.oben, s.breite, s.hoehe)});
     }
-    knopf(u"EinleseB"_s)->setEnabled(false);
+    EinleseB->setEnabled(false);
 
     // TextChange is QLineEdit::textChanged, which Qt raises also when the
     // program sets a text that differs from the old one. So "Neue Gleichung"
     // leaves the compute button disabled, and the equation must be read in
     // again before it can be solved.
-    for (const Verdrahtung& v : textAenderungen)
-        connect(findChild<QLineEdit*>(alsText(v.name)), &QLineEdit::textChanged, this, v.handler);
-    for (const Verdrahtung& v : aktionen)
-        connect(knopf(alsText(v.name)), &QPushButton::clicked, this, v.handler);
+    for (int j = 0; j <= 10; ++j) {
+        connect(xF[j], &QLineEdit::textChanged, this, textAenderungen[j]);
+        KoeffizientenfeldEinrichten(j);
+    }
 }
 
-void Hauptfenster::AddMenuHandlers() {
-    // None: every menu item acts through the menu bar's standard behaviour.
+void Hauptfenster::Ausgeben(const QString& text) {
+    const QString vorher = AusgabeF->toPlainText();
+    AusgabeF->setPlainText(text);
+    QAccessibleTextUpdateEvent neu(AusgabeF, 0, vorher, text);
+    QAccessible::updateAccessibility(&neu);
 }
 
 void Hauptfenster::Open() {
@@ -187,14 +196,62 @@ void Hauptfenster::Open() {
         leer[i] = leer[i - 1] + leer[1];
 }
 
-QLineEdit* Hauptfenster::koeffizientenFeld(int j) const {
-    return findChild<QLineEdit*>(u"x%1F"_s.arg(j));
+double Hauptfenster::noetigerFaktor() const {
+    double faktor = 0.0;
+    const auto braucht = [&](QSize noetig, const QRect& platz) {
+        faktor = std::max({faktor, double(noetig.width()) / platz.width(),
+                           double(noetig.height()) / platz.height()});
+    };
+    // Only what the font decides counts: a style's own minimum sizes do not
+    // shrink with the font and would drive it to nothing.
+    for (const auto& [w, platz] : entwurf) {
+        const QFontMetrics fm = w->fontMetrics();
+        const int rahmen = 2 * w->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, w);
+        if (const auto* l = qobject_cast<const QLabel*>(w)) {
+            // A trailing blank needs no room.
+            braucht({fm.horizontalAdvance(l->text().trimmed()), fm.height()}, platz);
+        } else if (const auto* b = qobject_cast<const QPushButton*>(w)) {
+            const int rand = rahmen + b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+            braucht({fm.horizontalAdvance(QString(b->text()).remove(u'&')) + rand,
+                     fm.height() + rahmen},
+                    platz);
+        } else if (qobject_cast<const QLineEdit*>(w)) {
+            // The line edit keeps a pixel above and below its text.
+            braucht({0, fm.height() + rahmen + 2}, platz);
+        }
+    }
+    return faktor;
 }
 
-QPushButton* Hauptfenster::knopf(const QString& name) const {
-    return findChild<QPushButton*>(name);
-}
+void Hauptfenster::Einpassen(QSize verfuegbar) {
+    setFont(QFont());
+    QFont schrift = font();
+    // The frame's title bar takes a little of the height.
+    const int titel = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    double faktor = 1.0;
+    for (;;) {
+        const double platz = std::min(
+            double(verfuegbar.width()) / inhaltBreite,
+            double(verfuegbar.height() - titel - menuBar()->sizeHint().height()) / inhaltHoehe);
+        const double noetig = noetigerFaktor();
+        faktor = std::min(std::max(1.0, noetig), platz);
+        // Only so that the search ends: below this nothing is legible.
+        const bool kleinsteSchrift =
+            schrift.pointSizeF() > 0 ? schrift.pointSizeF() <= 1 : schrift.pixelSize() <= 1;
+        if (noetig <= platz || kleinsteSchrift)
+            break;
+        if (schrift.pointSizeF() > 0)
+            schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+        else
+            schrift.setPixelSize(schrift.pixelSize() - 1);
+        setFont(schrift);
+    }
 
-QPlainTextEdit* Hauptfenster::ausgabe() const {
-    return findChild<QPlainTextEdit*>(u"AusgabeF"_s);
+    const auto skaliert = [faktor](int v) { return static_cast<int>(std::lround(v * faktor)); };
+    for (const auto& [w, platz] : entwurf)
+        w->setGeometry(skaliert(platz.x()), skaliert(platz.y()), skaliert(platz.width()),
+                       skaliert(platz.height()));
+    centralWidget()->setFixedSize(skaliert(inhaltBreite), skaliert(inhaltHoehe));
+    // The window takes the size of its menu bar and content and keeps it.
+    setFixedSize(sizeHint());
 }

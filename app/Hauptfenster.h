@@ -1,27 +1,34 @@
 #pragma once
 
 // Hauptfenster is the program: the one window owns the whole equation state
-// as plain members and does every step of the work in its own methods, so
-// that each command reads and writes the state in place and nothing else
-// holds it. The class is declared here once; its methods are defined in the
-// folder of the subsystem they belong to:
+// and its controls as plain members and does every step of the work in its
+// own methods, so that each command reads and writes the state in place and
+// nothing else holds it. The class is declared here once; its methods are
+// defined in the folder of the subsystem they belong to:
 //
-//   equation/  Init, the read-in pipeline (Einlesen, Reinigen, Umwandeln,
-//              Einsetzen, GleichungEinlesen), the text-change guards and
-//              BerechneB1_Action ("Gleichung Einlesen")
-//   solver/    Ableiten, fn, IstNull, IstNullstelle, NullstellenBerechnen,
-//              FindeNullstelle
-//   report/    GleichungAusgeben, xhoch, strabs, NullstellenAusgeben and
-//              EinleseB_Action ("Loesungen Berechnen")
-//   app/       building and opening the window (this class's constructor),
-//              the quit, new-equation and about commands, the menu bar
-//              MenuBar1, the application object Riverev, and Rahmen.h, the
-//              small framework layer (Val, Str, MsgBox, Quit) over Qt
+//   equation/  Einlesebefehl.cpp: Init and BerechneB1_Action ("Gleichung
+//              Einlesen"); Einlesen.cpp: the read-in pipeline (Einlesen,
+//              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen);
+//              Koeffizientenfelder.cpp: what the fields do as the user types,
+//              presses Return, clicks or pastes
+//   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle and the
+//              scaled evaluations; Nullstellensuche.cpp: NullstellenBerechnen,
+//              FindeNullstelle and the Newton finish
+//   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
+//              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
+//              ("Loesungen Berechnen")
+//   app/       Hauptfenster.cpp: building, fitting and opening the window;
+//              Befehle.cpp: the quit, new-equation and about commands; the
+//              menu bar MenuBar1, the application object Riverev, and
+//              Rahmen.h, the small framework layer (Val, Str, MsgBox, Quit)
+//              over Qt
 //
 // The button names and captions cross on purpose: EinleseB computes,
 // BerechneB1 reads the equation in.
 
+#include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
@@ -53,6 +60,15 @@ public:
     double xrechts = 0.0;
     QString leer[5];
 
+    // The controls, created once by CreateControls and owned by the window.
+    std::array<QLineEdit*, 11> xF{}; // x0F ... x10F
+    QPlainTextEdit* AusgabeF = nullptr;
+    QPushButton* EinleseB = nullptr;
+    QPushButton* BerechneB1 = nullptr;
+    QPushButton* QuitB = nullptr;
+    QPushButton* QuitB1 = nullptr;
+    QPushButton* QuitB2 = nullptr;
+
     using Texte = std::array<QString, 13>;
     using Zahlen = std::array<double, 13>;
 
@@ -73,6 +89,11 @@ public:
     void QuitB_Action();
     void QuitB1_Action();
     void QuitB2_Action();
+    // Return or Enter in a coefficient field: computes when the equation
+    // read in is current, else reads it in.
+    void Koeffizientenfeld_Eingabetaste();
+    // A paste of spreadsheet cells into field j spreads over the fields.
+    void Koeffizientenfeld_Einfuegen(int j, const QString& text);
 
     // Reading the coefficient fields.
     void Einlesen(Texte& texte) const;
@@ -100,6 +121,12 @@ public:
     // The window's open step: fills leer. The constructor runs it.
     void Open();
 
+    // Scales the table's arrangement uniformly so that every text fits its
+    // control at the current font, and the window fits the available size;
+    // where both cannot hold, makes the font smaller. The constructor runs
+    // it for the primary screen.
+    void Einpassen(QSize verfuegbar);
+
     // Called with every midpoint the bisection takes, when set: lets a test
     // follow the halving step by step.
     std::function<void(double)> mittelpunktBeobachter;
@@ -115,13 +142,20 @@ private:
     int Vielfachheit(int n, double x) const;
     double NullstelleVerfeinern(int k, double x, double a, double b) const;
 
-    void Layout();
-    void CreateControls();
-    void AddMenuHandlers();
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void KoeffizientenfeldEinrichten(int j);
+    // The field that a mouse press has just given the focus.
+    QLineEdit* geklicktesFeld = nullptr;
+    // Replaces the output field's text and tells a screen reader.
+    void Ausgeben(const QString& text);
 
-    QLineEdit* koeffizientenFeld(int j) const;
-    QPushButton* knopf(const QString& name) const;
-    QPlainTextEdit* ausgabe() const;
+    // Menu bar, title and frame.
+    void FensterEinrichten();
+    void CreateControls();
+    // How much the table's places must grow for every text to fit.
+    double noetigerFaktor() const;
+    // Each control with its place in the table.
+    QList<std::pair<QWidget*, QRect>> entwurf;
 
     // Set by GleichungEinlesen when a coefficient or the search interval
     // left the double range; the read-in then failed for that reason and

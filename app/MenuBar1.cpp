@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -40,10 +41,6 @@ constexpr Eintrag eintraege[] = {
     {u"EditSelectAll", u"EditMenu", u"Select &All", u"", QKeySequence::SelectAll},
 };
 
-QString alsText(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
-
 // A menu item shows one key: the first of the platform's for the command.
 QKeySequence tastenkuerzel(const Eintrag& e) {
     if (e.taste != QKeySequence::UnknownKey)
@@ -60,9 +57,13 @@ struct Moeglich {
     bool undo = false, ausschneiden = false, kopieren = false, einfuegen = false, alles = false;
 };
 
-Moeglich moeglich(const QWidget* ziel) {
+// Asking the clipboard may wait on another program that owns it, so it is
+// asked only when the Edit menu opens or an item is used; otherwise Paste
+// stays enabled for a writable field.
+Moeglich moeglich(const QWidget* ziel, bool ablageFragen) {
     Moeglich m;
-    const bool ablage = !QGuiApplication::clipboard()->text().isEmpty();
+    const QMimeData* inhalt = ablageFragen ? QGuiApplication::clipboard()->mimeData() : nullptr;
+    const bool ablage = !ablageFragen || (inhalt && inhalt->hasText());
     if (const auto* zeile = qobject_cast<const QLineEdit*>(ziel)) {
         const bool schreibbar = !zeile->isReadOnly();
         const bool auswahl = zeile->hasSelectedText();
@@ -136,21 +137,22 @@ MenuBar1::MenuBar1() {
         }
     }
 
-    connect(findChild<QMenu*>(u"EditMenu"_s), &QMenu::aboutToShow, this, &MenuBar1::AutoEnable);
+    connect(findChild<QMenu*>(u"EditMenu"_s), &QMenu::aboutToShow, this,
+            [this] { AutoEnable(true); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
         if (istTextfeld(neu))
             ziel = neu;
-        AutoEnable();
+        AutoEnable(false);
     });
-    AutoEnable();
+    AutoEnable(false);
 }
 
 QAction* MenuBar1::item(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-void MenuBar1::AutoEnable() {
-    const Moeglich m = moeglich(ziel);
+void MenuBar1::AutoEnable(bool ablageFragen) {
+    const Moeglich m = moeglich(ziel, ablageFragen);
     item(u"EditUndo"_s)->setEnabled(m.undo);
     item(u"EditCut"_s)->setEnabled(m.ausschneiden);
     item(u"EditCopy"_s)->setEnabled(m.kopieren);
@@ -161,10 +163,10 @@ void MenuBar1::AutoEnable() {
 
 void MenuBar1::Bearbeiten(const QString& name) {
     // A shortcut may fire while the menu's states are old: check again.
-    const Moeglich m = moeglich(ziel);
+    const Moeglich m = moeglich(ziel, true);
     if (auto* zeile = qobject_cast<QLineEdit*>(ziel.data()))
         ausfuehren(zeile, name, m, [zeile] { zeile->del(); });
     else if (auto* text = qobject_cast<QPlainTextEdit*>(ziel.data()))
         ausfuehren(text, name, m, [text] { text->textCursor().removeSelectedText(); });
-    AutoEnable();
+    AutoEnable(false);
 }

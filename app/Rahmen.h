@@ -8,6 +8,10 @@
 #include <QString>
 #include <functional>
 
+inline QString alsText(const char16_t* text) {
+    return QString::fromUtf16(text);
+}
+
 // Locale-independent: reads the longest leading plain decimal number
 // (sign, digits, at most one '.') correctly rounded; 0 when there is none.
 // A number beyond the double range reads as +-infinity, one below it as 0.

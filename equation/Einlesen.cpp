@@ -10,7 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 
 void Hauptfenster::Einlesen(Texte& texte) const {
     for (int j = 0; j <= 10; ++j)
-        texte[j] = koeffizientenFeld(j)->text();
+        texte[j] = xF[j]->text();
 }
 
 void Hauptfenster::Reinigen(Texte& texte) const {
@@ -25,8 +25,11 @@ void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {
 }
 
 void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
-    for (int j = 0; j <= 10; ++j)
-        koeffizientenFeld(j)->setText(Str(zahlen[j]));
+    for (int j = 0; j <= 10; ++j) {
+        xF[j]->setText(Str(zahlen[j]));
+        // A long number shows its start, the sign first.
+        xF[j]->setCursorPosition(0);
+    }
 }
 
 void Hauptfenster::GleichungEinlesen(bool& erfolg) {
@@ -75,5 +78,5 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
         return;
     }
     Einsetzen(zahlen);
-    knopf(u"EinleseB"_s)->setEnabled(true);
+    EinleseB->setEnabled(true);
 }

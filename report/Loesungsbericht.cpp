@@ -35,7 +35,7 @@ void Hauptfenster::EinleseB_Action() {
         t += u"hat als einzige Lösung "_s + NullstellenAusgeben();
     else
         t += u"hat die Lösungen "_s + leer[2] + NullstellenAusgeben();
-    ausgabe()->setPlainText(t);
+    Ausgeben(t);
 }
 
 QString Hauptfenster::NullstellenAusgeben() const {

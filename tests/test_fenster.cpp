@@ -112,12 +112,12 @@ void TestFenster::steuerelemente_data() {
         {"StaticText11", "QLabel", u"x^2 + "_s, {190, 54, 41, 20}},
         {"StaticText12", "QLabel", u"x + "_s, {117, 53, 23, 20}},
         {"AusgabeF", "QPlainTextEdit", {}, {11, 98, 993, 197}},
-        {"EinleseB", "QPushButton", u"Loesungen Berechnen"_s, {840, 8, 164, 22}},
-        {"BerechneB1", "QPushButton", u"Gleichung Einlesen"_s, {688, 8, 137, 22}},
+        {"EinleseB", "QPushButton", u"Loesungen Be&rechnen"_s, {840, 8, 164, 22}},
+        {"BerechneB1", "QPushButton", u"Gleichung Ein&lesen"_s, {688, 8, 137, 22}},
         {"StaticText13", "QLabel", u"+"_s, {54, 53, 16, 20}},
-        {"QuitB", "QPushButton", u"Programm verlassen"_s, {835, 300, 164, 22}},
-        {"QuitB1", "QPushButton", u"Neue Gleichung"_s, {268, 8, 134, 22}},
-        {"QuitB2", "QPushButton", u"Info"_s, {12, 300, 67, 22}},
+        {"QuitB", "QPushButton", u"Programm &verlassen"_s, {835, 300, 164, 22}},
+        {"QuitB1", "QPushButton", u"&Neue Gleichung"_s, {268, 8, 134, 22}},
+        {"QuitB2", "QPushButton", u"&Info"_s, {12, 300, 67, 22}},
     };
     int nummer = 0;
     for (const Zeile& z : zeilen)
@@ -380,6 +380,7 @@ void TestFenster::neueGleichung_data() {
     QTest::addColumn<bool>("geloescht");
     QTest::newRow("Ja") << MsgBoxJa << true;
     QTest::newRow("Nein") << MsgBoxNein << false;
+    QTest::newRow("geschlossen") << 0 << false;
 }
 
 void TestFenster::neueGleichung() {
@@ -456,6 +457,8 @@ void TestFenster::anwendung() {
     QCOMPARE(qApp->desktopFileName(), QStringLiteral(RIVEREV_ID));
     // The built-in icon, rendered: the resource and the SVG support are there.
     QVERIFY(!qApp->windowIcon().pixmap(32).isNull());
+    // Qt's own dialogs and menus speak German.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Ja"_s);
     QCOMPARE(qApp->applicationVersion(), QStringLiteral(RIVEREV_VERSION));
 }
 

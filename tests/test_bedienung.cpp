@@ -1,0 +1,210 @@
+#include "Pruefhilfe.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+// What keyboard users, dark themes, larger fonts and small screens need of
+// the window.
+class TestBedienung : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eingabetaste_data();
+    void eingabetaste();
+    void zugriffstasten_data();
+    void zugriffstasten();
+    void dunklesThema();
+    void tabelleEinfuegen();
+    void klickInNull();
+    void einpassen_data();
+    void einpassen();
+};
+
+namespace {
+
+// A shown, active window, as the user has it in front of them.
+bool aktiv(Hauptfenster& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+} // namespace
+
+void TestBedienung::eingabetaste_data() {
+    QTest::addColumn<Qt::Key>("taste");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("Enter im Ziffernblock") << Qt::Key_Enter;
+}
+
+// Typing the equation and pressing the key twice reads it in and solves it.
+void TestBedienung::eingabetaste() {
+    QFETCH(Qt::Key, taste);
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    Antworten antworten;
+    w.xF[0]->setFocus(Qt::TabFocusReason);
+    for (const QString& k : {u"-6"_s, u"1"_s, u"1"_s}) {
+        QTest::keyClicks(QApplication::focusWidget(), k);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(QApplication::focusWidget(), taste);
+    QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:    -6 + x + x^2   =  0 "_s);
+    QTest::keyClick(QApplication::focusWidget(), taste);
+    QVERIFY(ausgabe(w).endsWith(u"x1  =  -3 ,\n          x2  =  2 ."_s));
+    QCOMPARE(QApplication::focusWidget(), w.xF[3]);
+    QVERIFY(antworten.gezeigt.isEmpty());
+}
+
+void TestBedienung::zugriffstasten_data() {
+    QTest::addColumn<QString>("taste");
+    QTest::addColumn<QString>("knopf");
+    QTest::addColumn<bool>("eingelesen");
+    QTest::addColumn<bool>("wirkt");
+    QTest::newRow("Alt+L liest ein") << u"Alt+L"_s << u"BerechneB1"_s << false << true;
+    QTest::newRow("Alt+R rechnet") << u"Alt+R"_s << u"EinleseB"_s << true << true;
+    QTest::newRow("Alt+R ohne Einlesen") << u"Alt+R"_s << u"EinleseB"_s << false << false;
+    QTest::newRow("Alt+N") << u"Alt+N"_s << u"QuitB1"_s << false << true;
+    QTest::newRow("Alt+I") << u"Alt+I"_s << u"QuitB2"_s << false << true;
+    QTest::newRow("Alt+V") << u"Alt+V"_s << u"QuitB"_s << false << true;
+}
+
+void TestBedienung::zugriffstasten() {
+    QFETCH(QString, taste);
+    QFETCH(QString, knopf);
+    QFETCH(bool, eingelesen);
+    QFETCH(bool, wirkt);
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    eingeben(w, {u"-6"_s, u"1"_s, u"1"_s});
+    if (eingelesen)
+        w.BerechneB1_Action();
+    w.xF[1]->setFocus();
+    Antworten antworten({MsgBoxNein});
+    auto* b = w.findChild<QPushButton*>(knopf);
+    QSignalSpy geklickt(b, &QPushButton::clicked);
+    QTest::keySequence(&w, QKeySequence::fromString(taste));
+    if (wirkt)
+        QTRY_COMPARE(geklickt.count(), 1);
+    else
+        QTest::qWait(300);
+    QCOMPARE(geklickt.count(), wirkt ? 1 : 0);
+    // The button took no focus from the field.
+    QCOMPARE(QApplication::focusWidget(), w.xF[1]);
+}
+
+// Under a dark theme the fields keep their dark text on their light ground;
+// the labels keep the theme's light text on its dark window.
+void TestBedienung::dunklesThema() {
+    const QPalette vorher = QApplication::palette();
+    QPalette dunkel(QColor(0x30, 0x30, 0x30));
+    dunkel.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+    dunkel.setColor(QPalette::Text, Qt::white);
+    dunkel.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dunkel);
+    {
+        Hauptfenster w;
+        const QList<std::pair<QWidget*, QColor>> felder = {
+            {w.xF[0], Qt::white}, {w.xF[10], Qt::white}, {w.AusgabeF, QColor(0xFF, 0xFA, 0xDC)}};
+        for (const auto& [feld, grund] : felder)
+            for (auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                QCOMPARE(feld->palette().color(gruppe, QPalette::Text), QColor(Qt::black));
+                QCOMPARE(feld->palette().color(gruppe, QPalette::Base), grund);
+            }
+        for (const QLabel* l : w.findChildren<QLabel*>())
+            QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::white));
+    }
+    QApplication::setPalette(vorher);
+}
+
+// A row copied from a spreadsheet fills one field per cell.
+void TestBedienung::tabelleEinfuegen() {
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    eingeben(w, {u""_s, u""_s, u""_s, u"9"_s});
+    QGuiApplication::clipboard()->setText(u"-6\t1\t1 000\n"_s);
+    w.xF[0]->setFocus();
+    QTest::keySequence(w.xF[0], QKeySequence::Paste);
+    QCOMPARE(w.xF[0]->text(), u"-6"_s);
+    QCOMPARE(w.xF[1]->text(), u"1"_s);
+    QCOMPARE(w.xF[2]->text(), u"1 000"_s);
+    QCOMPARE(w.xF[3]->text(), u"9"_s);
+    w.BerechneB1_Action();
+    QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:    -6 + x + 1000x^2 + 9x^3   =  0 "_s);
+
+    // Cells past x10F are dropped.
+    QGuiApplication::clipboard()->setText(u"1\t2\t3"_s);
+    w.xF[10]->selectAll();
+    QTest::keySequence(w.xF[10], QKeySequence::Paste);
+    QCOMPARE(w.xF[10]->text(), u"1"_s);
+}
+
+// After a read-in a field shows "0": the click into it selects the 0, so
+// that typing replaces it; a second click places the caret.
+void TestBedienung::klickInNull() {
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    eingeben(w, {u"2"_s, u"-10628640"_s});
+    w.BerechneB1_Action();
+    QCOMPARE(w.xF[1]->cursorPosition(), 0);
+    QLineEdit* x2 = w.xF[2];
+    QTest::mouseClick(x2, Qt::LeftButton);
+    QCOMPARE(x2->selectedText(), u"0"_s);
+    QTest::keyClicks(x2, u"-1"_s);
+    QCOMPARE(x2->text(), u"-1"_s);
+    QTest::mouseClick(x2, Qt::LeftButton);
+    QVERIFY(!x2->hasSelectedText());
+}
+
+// Sizes in logical pixels: a 1920 x 1080 or 1366 x 768 screen at 100, 150
+// and 200 percent.
+void TestBedienung::einpassen_data() {
+    QTest::addColumn<double>("punkt");
+    QTest::addColumn<QSize>("bildschirm");
+    for (const double punkt : {9.0, 10.0, 11.0, 12.0, 14.0})
+        for (const QSize bildschirm : {QSize(1920, 1080), QSize(1280, 720), QSize(960, 540),
+                                       QSize(1366, 768), QSize(910, 512), QSize(683, 384)})
+            QTest::addRow("%g pt, %d x %d", punkt, bildschirm.width(), bildschirm.height())
+                << punkt << bildschirm;
+}
+
+void TestBedienung::einpassen() {
+    QFETCH(double, punkt);
+    QFETCH(QSize, bildschirm);
+    const QFont vorher = QApplication::font();
+    QFont schrift = vorher;
+    schrift.setPointSizeF(punkt);
+    QApplication::setFont(schrift);
+    Hauptfenster w;
+    w.Einpassen(bildschirm);
+    QApplication::setFont(vorher);
+
+    QVERIFY(w.width() <= bildschirm.width());
+    QVERIFY(w.height() <= bildschirm.height());
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    for (const QLabel* l : w.findChildren<QLabel*>()) {
+        const QFontMetrics fm = l->fontMetrics();
+        QVERIFY2(fm.horizontalAdvance(l->text().trimmed()) <= l->width() &&
+                     fm.height() <= l->height(),
+                 qPrintable(l->text()));
+    }
+    for (const QPushButton* b : w.findChildren<QPushButton*>()) {
+        const QFontMetrics fm = b->fontMetrics();
+        QVERIFY2(fm.horizontalAdvance(b->text().remove(u'&')) < b->width() &&
+                     fm.height() < b->height(),
+                 qPrintable(b->text()));
+    }
+    for (const QLineEdit* e : w.xF)
+        QVERIFY(e->fontMetrics().height() + 6 <= e->height());
+    // The font shrinks only where the screen is too small for it.
+    if (bildschirm.width() >= 1920)
+        QCOMPARE(w.font().pointSizeF(), punkt);
+}
+
+QTEST_MAIN(TestBedienung)
+#include "test_bedienung.moc"
