@@ -13,7 +13,8 @@
 //              presses Return, clicks or pastes
 //   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle and the
 //              scaled evaluations; Nullstellensuche.cpp: NullstellenBerechnen,
-//              FindeNullstelle and the Newton finish
+//              FindeNullstelle and the Newton finish; Halbierung.h: the
+//              bisection itself
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
 //              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
 //              ("Loesungen Berechnen")
@@ -31,7 +32,6 @@
 #include <QRect>
 #include <QString>
 #include <array>
-#include <functional>
 #include <span>
 
 class QLineEdit;
@@ -126,10 +126,6 @@ public:
     // where both cannot hold, makes the font smaller. The constructor runs
     // it for the primary screen.
     void Einpassen(QSize verfuegbar);
-
-    // Called with every midpoint the bisection takes, when set: lets a test
-    // follow the halving step by step.
-    std::function<void(double)> mittelpunktBeobachter;
 
 private:
     // The search's own copy of Pnom, multiplied by a power of two that

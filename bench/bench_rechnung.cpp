@@ -1,12 +1,9 @@
 // The whole computation behind the two buttons, and the root search alone.
 
-#include "Hauptfenster.h"
-#include "Rahmen.h"
+#include "Faktoren.h"
+#include "Pruefhilfe.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -18,22 +15,13 @@ namespace {
 const QStringList grad2 = {u"-6"_s, u"1"_s, u"1"_s};
 // (x + 2)(x - 0.5)(x - 3)(x^2 + x + 1): three real roots and a complex pair
 const QStringList grad5 = {u"3"_s, u"-2.5"_s, u"-4"_s, u"-6"_s, u"-0.5"_s, u"1"_s};
-// (x - 1)(x - 2)...(x - 10)
-const QStringList grad10 = {u"3628800"_s, u"-10628640"_s, u"12753576"_s, u"-8409500"_s,
-                            u"3416930"_s, u"-902055"_s,   u"157773"_s,   u"-18150"_s,
-                            u"1320"_s,    u"-55"_s,       u"1"_s};
-
-void eintippen(Hauptfenster& w, const QStringList& koeffizienten) {
-    for (int j = 0; j <= 10; ++j)
-        w.findChild<QLineEdit*>(u"x%1F"_s.arg(j))
-            ->setText(j < koeffizienten.size() ? koeffizienten[j] : QString());
-}
+const QStringList grad10 = wilkinson();
 
 void ganzeRechnung(benchmark::State& state, const QStringList& koeffizienten) {
     Hauptfenster w;
     for (auto _ : state) {
         state.PauseTiming();
-        eintippen(w, koeffizienten);
+        eingeben(w, koeffizienten);
         state.ResumeTiming();
         w.BerechneB1_Action();
         w.EinleseB_Action();
@@ -59,14 +47,13 @@ void klickBisBericht(benchmark::State& state) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    eintippen(w, grad10);
+    eingeben(w, grad10);
     w.BerechneB1_Action();
-    auto* knopf = w.findChild<QPushButton*>(u"EinleseB"_s);
     Maler maler;
-    w.findChild<QPlainTextEdit*>(u"AusgabeF"_s)->viewport()->installEventFilter(&maler);
+    w.AusgabeF->viewport()->installEventFilter(&maler);
     for (auto _ : state) {
         const int vorher = maler.bilder;
-        QTest::mouseClick(knopf, Qt::LeftButton);
+        QTest::mouseClick(w.EinleseB, Qt::LeftButton);
         while (maler.bilder == vorher)
             QCoreApplication::processEvents();
     }
@@ -80,7 +67,7 @@ void langesFeld(benchmark::State& state) {
         text += u"3 "_s;
     for (auto _ : state) {
         state.PauseTiming();
-        eintippen(w, {u"1"_s, text});
+        eingeben(w, {u"1"_s, text});
         state.ResumeTiming();
         w.BerechneB1_Action();
     }
@@ -89,7 +76,7 @@ void langesFeld(benchmark::State& state) {
 
 void nurSuche(benchmark::State& state) {
     Hauptfenster w;
-    eintippen(w, grad10);
+    eingeben(w, grad10);
     w.BerechneB1_Action();
     w.Ableiten();
     for (auto _ : state) {

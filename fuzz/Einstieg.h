@@ -4,13 +4,10 @@
 // the eleven field texts, which are read in and, when the read-in succeeds,
 // solved; then every invariant is checked.
 
-#include "../tests/Invarianten.h"
-#include "Hauptfenster.h"
-#include "Rahmen.h"
+#include "Invarianten.h"
+#include "Pruefhilfe.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <cstddef>
 #include <cstdint>
 
@@ -36,11 +33,9 @@ inline QString einstieg(const std::uint8_t* daten, std::size_t groesse) {
         setzeMsgBoxSeam([](const QString&, int, const QString&) { return MsgBoxNein; });
         return new Hauptfenster;
     }();
-    const QStringList texte = feldtexte(daten, groesse);
-    for (int j = 0; j <= 10; ++j)
-        fenster->findChild<QLineEdit*>(QStringLiteral("x%1F").arg(j))->setText(texte.value(j));
+    eingeben(*fenster, feldtexte(daten, groesse));
     fenster->BerechneB1_Action();
-    if (fenster->findChild<QPushButton*>(QStringLiteral("EinleseB"))->isEnabled())
+    if (fenster->EinleseB->isEnabled())
         fenster->EinleseB_Action();
     const QString fehler = invariantenVerletzt(*fenster);
     // No event loop runs here: deliver what the widgets posted, as the

@@ -1,16 +1,10 @@
+#include "Halbierung.h"
 #include "Hauptfenster.h"
 
 #include <cmath>
-#include <numeric>
 #include <vector>
 
 namespace {
-
-// +1, -1, or 0 for a zero or a NaN. Comparing signs instead of multiplying
-// values: their product may underflow to 0 or overflow.
-int vorzeichen(double v) {
-    return (v > 0) - (v < 0);
-}
 
 bool entgegengesetzt(double a, double b) {
     return vorzeichen(a) * vorzeichen(b) < 0;
@@ -107,25 +101,7 @@ int Hauptfenster::Vielfachheit(int n, double x) const {
 }
 
 double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
-    // std::midpoint is (a + b) / 2, rounded once, and cannot overflow.
-    double m = std::midpoint(a, b);
-    int links = vorzeichen(wert(k, a));
-    while (b - a > 1e-11) {
-        m = std::midpoint(a, b);
-        if (mittelpunktBeobachter)
-            mittelpunktBeobachter(m);
-        // Doubles this far out cannot halve the interval any further.
-        if (m == a || m == b)
-            break;
-        const int mitte = vorzeichen(wert(k, m));
-        if (links * mitte > 0) {
-            a = m;
-            links = mitte;
-        } else {
-            b = m;
-        }
-    }
-    return m;
+    return halbieren([this, k](double x) { return wert(k, x); }, a, b);
 }
 
 double Hauptfenster::genauerWert(int k, double x) const {

@@ -16,19 +16,19 @@
 // more at the end, so the window's state changes.
 inline QString invariantenVerletzt(Hauptfenster& w) {
     using namespace Qt::Literals::StringLiterals;
-    const QString ausgabe = w.findChild<QPlainTextEdit*>(u"AusgabeF"_s)->toPlainText();
+    const QString ausgabe = w.AusgabeF->toPlainText();
     if (ausgabe.contains(u"inf"_s, Qt::CaseInsensitive) ||
         ausgabe.contains(u"nan"_s, Qt::CaseInsensitive))
         return u"output holds inf or nan: "_s + ausgabe.left(200);
 
-    const bool gelesen = w.findChild<QPushButton*>(u"EinleseB"_s)->isEnabled();
+    const bool gelesen = w.EinleseB->isEnabled();
     if (!gelesen)
         return {};
 
     // Read in: every field shows a number as Str writes it.
     static const QRegularExpression zahl(u"^-?[0-9]+(\\.[0-9]+)?$"_s);
     for (int j = 0; j <= 10; ++j) {
-        const QString t = w.findChild<QLineEdit*>(u"x%1F"_s.arg(j))->text();
+        const QString t = w.xF[j]->text();
         if (!zahl.match(t).hasMatch())
             return u"field %1 shows %2"_s.arg(j).arg(t.left(100));
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Coefficient texts of a product of factors, for equations whose roots are
-// known by construction.
+// Coefficient texts of equations whose roots are known: products of factors,
+// and the named equations of the literature.
 
 #include "Rahmen.h"
 
@@ -31,4 +31,11 @@ inline QStringList wilkinson() {
     for (int r = 1; r <= 10; ++r)
         faktoren.append({-double(r), 1.0});
     return ausFaktoren(faktoren);
+}
+
+// Chebyshev's T10 = cos(10 arccos x).
+inline QStringList tschebyschow() {
+    return {QStringLiteral("-1"),    QString(), QStringLiteral("50"),   QString(),
+            QStringLiteral("-400"),  QString(), QStringLiteral("1120"), QString(),
+            QStringLiteral("-1280"), QString(), QStringLiteral("512")};
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the tests: a scripted answerer for the message-box seam, and
-// short ways to type an equation into a window and read its output.
+// A scripted answerer for the message-box seam, and short ways to type an
+// equation into a window, solve it and read its output and roots.
 
 #include "Hauptfenster.h"
 #include "Rahmen.h"
@@ -46,6 +46,7 @@ private:
     MsgBoxSeam vorher;
 };
 
+// By object name, as a user or a screen reader finds the controls.
 inline QLineEdit* feld(const Hauptfenster& w, int j) {
     return w.findChild<QLineEdit*>(QStringLiteral("x%1F").arg(j));
 }
@@ -55,13 +56,19 @@ inline QPushButton* knopf(const Hauptfenster& w, const char* name) {
 }
 
 inline QString ausgabe(const Hauptfenster& w) {
-    return w.findChild<QPlainTextEdit*>(QStringLiteral("AusgabeF"))->toPlainText();
+    return w.AusgabeF->toPlainText();
 }
 
 // Sets the texts of x0F, x1F, ... in that order; the other fields are emptied.
 inline void eingeben(Hauptfenster& w, const QStringList& koeffizienten) {
     for (int j = 0; j <= 10; ++j)
-        feld(w, j)->setText(j < koeffizienten.size() ? koeffizienten[j] : QString());
+        w.xF[j]->setText(koeffizienten.value(j));
+}
+
+// The roots found for the k-th derivative, ascending.
+inline QList<double> wurzeln(const Hauptfenster& w, int k = 0) {
+    const int anzahl = static_cast<int>(w.Nullstellen[k][0]);
+    return QList<double>(&w.Nullstellen[k][1], &w.Nullstellen[k][1] + anzahl);
 }
 
 // Types the coefficients and reads them in; true when that succeeded.
@@ -77,7 +84,7 @@ inline QString loesen(Hauptfenster& w, const QStringList& koeffizienten) {
     Antworten still;
     eingeben(w, koeffizienten);
     w.BerechneB1_Action();
-    if (knopf(w, "EinleseB")->isEnabled())
+    if (w.EinleseB->isEnabled())
         w.EinleseB_Action();
     return ausgabe(w);
 }
