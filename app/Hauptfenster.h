@@ -96,6 +96,7 @@ public:
     void Koeffizientenfeld_Einfuegen(int j, const QString& text);
 
     // Reading the coefficient fields.
+    void Init();
     void Einlesen(Texte& texte) const;
     void Reinigen(Texte& texte) const;
     void Umwandeln(const Texte& texte, Zahlen& zahlen) const;
@@ -110,7 +111,6 @@ public:
     bool IstNull(double v) const;
     void NullstellenBerechnen();
     double FindeNullstelle(int k, double a, double b) const;
-    void Init();
 
     // Texts.
     QString GleichungAusgeben() const;

@@ -74,6 +74,8 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (feld && ereignis->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason) {
         geklicktesFeld = feld;
+    } else if (ereignis->type() == QEvent::FocusOut) {
+        geklicktesFeld = nullptr;
     } else if (feld && ereignis->type() == QEvent::MouseButtonPress && feld == geklicktesFeld) {
         geklicktesFeld = nullptr;
         feld->selectAll();

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QQueue>
 #include <QStringList>
 
 // Answers every message box from a script and records what it was shown.
@@ -26,7 +25,7 @@ public:
         : offen(std::move(antworten))
         , vorher(setzeMsgBoxSeam([this](const QString& text, int knoepfe, const QString& titel) {
             gezeigt.append({text, knoepfe, titel});
-            return knoepfe == 0 || offen.isEmpty() ? 0 : offen.dequeue();
+            return knoepfe == 0 || offen.isEmpty() ? 0 : offen.takeFirst();
         })) {}
     ~Antworten() { setzeMsgBoxSeam(std::move(vorher)); }
     Antworten(const Antworten&) = delete;
@@ -42,7 +41,7 @@ public:
     QList<Frage> gezeigt;
 
 private:
-    QQueue<int> offen;
+    QList<int> offen;
     MsgBoxSeam vorher;
 };
 

@@ -137,8 +137,8 @@ void TestBedienung::tabelleEinfuegen() {
     w.BerechneB1_Action();
     QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:    -6 + x + 1000x^2 + 9x^3   =  0 "_s);
 
-    // Cells past x10F are dropped.
-    QGuiApplication::clipboard()->setText(u"1\t2\t3"_s);
+    // A column pastes the same way; cells past x10F are dropped.
+    QGuiApplication::clipboard()->setText(u"1\r\n2\r\n3"_s);
     w.xF[10]->selectAll();
     QTest::keySequence(w.xF[10], QKeySequence::Paste);
     QCOMPARE(w.xF[10]->text(), u"1"_s);
