@@ -162,8 +162,9 @@ void MenuBar1::AutoEnable(bool ablageFragen) {
 }
 
 void MenuBar1::Bearbeiten(const QString& name) {
-    // A shortcut may fire while the menu's states are old: check again.
-    const Moeglich m = moeglich(ziel, true);
+    // A shortcut may fire while the menu's states are old: check again, and
+    // ask the clipboard only for Paste.
+    const Moeglich m = moeglich(ziel, name == u"EditPaste"_s);
     if (auto* zeile = qobject_cast<QLineEdit*>(ziel.data()))
         ausfuehren(zeile, name, m, [zeile] { zeile->del(); });
     else if (auto* text = qobject_cast<QPlainTextEdit*>(ziel.data()))
