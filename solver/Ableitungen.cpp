@@ -76,6 +76,9 @@ bool Hauptfenster::IstNullstelle(int k, double x) const {
         y = x * y + p[j];
         mu = ax * mu + std::abs(y);
     }
+    // An exact 0 is a root even where the bound has overflowed on the way.
+    if (y == 0.0)
+        return true;
     const double schranke = 0x1p-53 * (2 * mu - std::abs(y));
     return std::isfinite(y) && std::isfinite(schranke) && std::abs(y) <= schranke;
 }

@@ -133,6 +133,17 @@ void TestSchwer::gleichungen_data() {
     QTest::newRow("x^2 - 2e154 x")
         << QStringList{u""_s, Str(-2e154), u"1"_s} << QList<double>{0.0, 2e154} << 0.0;
 
+    // Two terms many decades apart: at the large root Horner gives exactly
+    // 0 while its error bound overflows.
+    QTest::newRow("x^2 - 1e-200 x^3")
+        << QStringList{u""_s, u""_s, u"1"_s, Str(-1e-200)} << QList<double>{0.0, 1e200} << 0.0;
+    QTest::newRow("-0.1 x^2 + 8e-282 x^3")
+        << QStringList{u""_s, u""_s, u"-0.1"_s, Str(8e-282)} << QList<double>{0.0, 1.25e280} << 0.0;
+    QTest::newRow("1e-280 x^3 - x^2")
+        << QStringList{u""_s, u""_s, u"-1"_s, Str(1e-280)} << QList<double>{0.0, 1e280} << 0.0;
+    QTest::newRow("9x + 9.5e-308 x^2")
+        << QStringList{u""_s, u"9"_s, Str(9.5e-308)} << QList<double>{-9 / 9.5e-308, 0.0} << 0.0;
+
     // Integer coefficients: every derivative's root is exactly 1.
     QTest::newRow("(x - 1)^10") << mitVielfachheit({{1, 10}}) << QList<double>{1.0} << 0.0;
 
