@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +61,11 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
             xrechts = xrechts + std::abs(zahlen[i]);
         xrechts = xrechts / std::abs(zahlen[grad]);
         xrechts = std::max(2.0, xrechts);
+        // The bound is attained where a_(grad-1) is the only other nonzero
+        // coefficient, and its rounding may leave the root just outside:
+        // widen it by a few units in the last place.
+        if (std::isfinite(xrechts))
+            xrechts = std::min(xrechts * (1 + 0x1p-49), std::numeric_limits<double>::max());
         xlinks = -xrechts;
 
         // The search needs the derivatives as well, and k! a_k overflows
