@@ -49,7 +49,9 @@ inline QString invariantenVerletzt(Hauptfenster& w) {
                 if (!(r >= w.xlinks && r <= w.xrechts))
                     return u"root %1 of row %2 outside [%3, %4]"_s.arg(r).arg(k).arg(w.xlinks).arg(
                         w.xrechts);
-                if (i > 1 && !(r - w.Nullstellen[k][i - 1] > 0.00001))
+                // The listed roots are more than the merge distance apart;
+                // a derivative's roots, its cut points, only ascending.
+                if (i > 1 && !(r - w.Nullstellen[k][i - 1] > (k == 0 ? 0.00001 : 0.0)))
                     return u"row %1: roots %2 and %3 too close"_s.arg(k)
                         .arg(w.Nullstellen[k][i - 1], 0, 'g', 17)
                         .arg(r, 0, 'g', 17);

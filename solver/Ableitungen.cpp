@@ -1,8 +1,9 @@
+#include "Halbierung.h"
 #include "Hauptfenster.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -25,18 +26,22 @@ void Hauptfenster::Ableiten() {
 
     // A power of two brings the largest coefficient into [1, 2): exact, so
     // the roots stay, while the values the search computes keep clear of
-    // underflow. Never so far that the leading coefficient turns subnormal,
-    // and never so far that a derivative overflows.
+    // underflow. Never so far that the leading coefficient turns subnormal
+    // or any other turns 0, which would make new roots. No derivative can
+    // overflow then: the read-in refuses an equation whose derivatives or
+    // interval bound overflow, and that leaves room for either guard.
     double groesster = 0.0;
-    double hoechsteAbleitung = 0.0;
-    for (int j = 0; j <= grad; ++j)
-        groesster = std::max(groesster, std::abs(Pnom[0][j]));
-    for (int k = 0; k <= grad; ++k)
-        for (int j = 0; j <= grad - k; ++j)
-            hoechsteAbleitung = std::max(hoechsteAbleitung, std::abs(Pnom[k][j]));
-    int skala = 1 - exponent(groesster);
-    skala = std::max(skala, DBL_MIN_EXP - exponent(Pnom[0][grad]));
-    skala = std::min(skala, DBL_MAX_EXP - 1 - exponent(hoechsteAbleitung));
+    double kleinster = std::numeric_limits<double>::infinity();
+    for (int j = 0; j <= grad; ++j) {
+        const double betrag = std::abs(Pnom[0][j]);
+        groesster = std::max(groesster, betrag);
+        if (betrag != 0.0)
+            kleinster = std::min(kleinster, betrag);
+    }
+    const int skala =
+        std::max({1 - exponent(groesster),
+                  exponent(std::numeric_limits<double>::min()) - exponent(Pnom[0][grad]),
+                  exponent(std::numeric_limits<double>::denorm_min()) - exponent(kleinster)});
 
     for (auto& zeile : PnomSkaliert)
         std::fill(std::begin(zeile), std::end(zeile), 0.0);
@@ -53,10 +58,7 @@ double Hauptfenster::fn(int k, double x) const {
 }
 
 double Hauptfenster::wert(int k, double x) const {
-    double s = 0.0;
-    for (int j = grad - k; j >= 0; --j)
-        s = x * s + PnomSkaliert[k][j];
-    return s;
+    return horner(PnomSkaliert[k], grad - k, x);
 }
 
 bool Hauptfenster::IstNull(double v) const {

@@ -1,6 +1,7 @@
 #include "Halbierung.h"
 #include "Hauptfenster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -55,19 +56,22 @@ void Hauptfenster::NullstellenBerechnen() {
         kandidaten.clear();
         // Adjacent cut points that both count as roots are one multiple
         // root, split by rounding: keep the one that stays a root through
-        // more derivatives, the left one on a tie.
-        int behaltenVielfachheit = 0;
+        // more derivatives, the left one on a tie. A strict dip in that count
+        // between two higher ones parts two multiple roots: keep both.
+        int besteVielfachheit = 0;
+        int tiefsteSeither = 0;
         for (std::size_t j = 0; j < grenzen.size(); ++j) {
             if (istWurzel[j]) {
                 const int v = Vielfachheit(n, grenzen[j]);
-                if (j > 0 && istWurzel[j - 1]) {
-                    if (v > behaltenVielfachheit) {
-                        kandidaten.back() = grenzen[j];
-                        behaltenVielfachheit = v;
-                    }
-                } else {
+                const bool inFolge = j > 0 && istWurzel[j - 1];
+                if (!inFolge || (tiefsteSeither < besteVielfachheit && v > tiefsteSeither)) {
                     kandidaten.push_back(grenzen[j]);
-                    behaltenVielfachheit = v;
+                    besteVielfachheit = tiefsteSeither = v;
+                } else if (v > besteVielfachheit) {
+                    kandidaten.back() = grenzen[j];
+                    besteVielfachheit = tiefsteSeither = v;
+                } else {
+                    tiefsteSeither = std::min(tiefsteSeither, v);
                 }
                 continue;
             }
@@ -80,13 +84,16 @@ void Hauptfenster::NullstellenBerechnen() {
                 kandidaten.push_back(NullstelleVerfeinern(n, FindeNullstelle(n, a, b), a, b));
         }
 
-        // Roots closer than the merge distance are listed once, the first;
-        // and a derivative of degree grad - n has no more roots than that.
+        // The listed roots closer than the merge distance are listed once,
+        // the first. A derivative keeps every root as a cut point, however
+        // close, so that each piece below stays monotone. A derivative of
+        // degree grad - n has no more roots than that.
+        const double abstand = n == 0 ? 0.00001 : 0.0;
         int anzahl = 0;
         for (const double kandidat : kandidaten) {
             if (anzahl == grad - n)
                 break;
-            if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > 0.00001)
+            if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > abstand)
                 Nullstellen[n][++anzahl] = kandidat;
         }
         Nullstellen[n][0] = anzahl;
@@ -101,7 +108,19 @@ int Hauptfenster::Vielfachheit(int n, double x) const {
 }
 
 double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
-    return halbieren([this, k](double x) { return wert(k, x); }, a, b);
+    // No nonzero root of row k lies closer to 0 than the bound below
+    // (Cauchy's, for the reversed polynomial): near 0 the halving stops at a
+    // width of 1e-11 times that bound.
+    const double* p = PnomSkaliert[k];
+    const int n = grad - k;
+    int unten = 0;
+    while (unten < n && p[unten] == 0.0)
+        ++unten;
+    double darueber = 0.0;
+    for (int j = unten + 1; j <= n; ++j)
+        darueber = std::max(darueber, std::abs(p[j]));
+    const double schranke = std::abs(p[unten]) / (std::abs(p[unten]) + darueber);
+    return halbieren([p, n](double x) { return horner(p, n, x); }, a, b, 1e-11 * schranke);
 }
 
 double Hauptfenster::genauerWert(int k, double x) const {

@@ -96,7 +96,7 @@ QList<double> mittelpunkte(const Hauptfenster& w, double a, double b, double& er
             punkte.append(x);
             return w.fn(0, x);
         },
-        a, b);
+        a, b, 0.0);
     return punkte.mid(1);
 }
 

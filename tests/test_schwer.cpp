@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 using namespace Qt::Literals::StringLiterals;
@@ -143,6 +144,48 @@ void TestSchwer::gleichungen_data() {
         << QStringList{u""_s, u""_s, u"-1"_s, Str(1e-280)} << QList<double>{0.0, 1e280} << 0.0;
     QTest::newRow("9x + 9.5e-308 x^2")
         << QStringList{u""_s, u"9"_s, Str(9.5e-308)} << QList<double>{-9 / 9.5e-308, 0.0} << 0.0;
+
+    // Where a_(grad-1) is the only other nonzero coefficient, the interval's
+    // bound is attained by a root and rounded either way.
+    QTest::newRow("11x^2 + 30x") << QStringList{u""_s, u"30"_s, u"11"_s}
+                                 << QList<double>{-30.0 / 11, 0.0} << 0.0;
+    QTest::newRow("855x^3 + 7429x^2") << QStringList{u""_s, u""_s, u"7429"_s, u"855"_s}
+                                      << QList<double>{-7429.0 / 855, 0.0} << 0.0;
+    QTest::newRow("x^2 + 1.8e308 x")
+        << QStringList{u""_s, Str(std::numeric_limits<double>::max()), u"1"_s}
+        << QList<double>{-std::numeric_limits<double>::max(), 0.0} << 0.0;
+
+    // Roots far below 1e-11 apart: the halving goes on relative to the
+    // ends. The roots 0, 5e-28 and 3e-7, and -1e-20, 0, 1e-20 and 1e-7,
+    // are each listed once, as the leftmost.
+    QTest::newRow("x^2 (x - 5e-28)(x - 3e-7)")
+        << QStringList{u""_s, u""_s, Str(1.5e-34), u"-0.0000003000000000000000000005"_s, u"1"_s}
+        << QList<double>{0.0} << 0.0;
+    QTest::newRow("x (x - 1e-7)(x^2 - 1e-40)")
+        << QStringList{u""_s, Str(1e-47), Str(-1e-40), u"-0.0000001"_s, u"1"_s}
+        << QList<double>{-1e-20} << 1e-35;
+
+    // Two multiple roots side by side, parted by a cut point of lower
+    // multiplicity; and a simple root just beyond the merge distance from
+    // a multiple one, which the derivatives' roots must not swallow.
+    QTest::newRow("(x + 19)^5 (4x + 79)^3 (2x + 33)")
+        << QStringList{u"40286841370413"_s, u"19162947318521"_s,
+                       u"4049641532380"_s,  u"499034123834"_s,
+                       u"39518968357"_s,    u"2085649397"_s,
+                       u"73356994"_s,       u"1658120"_s,
+                       u"21856"_s,          u"128"_s}
+        << QList<double>{-19.75, -19.0, -16.5} << 1e-9;
+    QTest::newRow("x^4 (x - 0.000021)")
+        << QStringList{u""_s, u""_s, u""_s, u""_s, u"-0.000021"_s, u"1"_s}
+        << QList<double>{0.0, 0.000021} << 1e-15;
+    QStringList neunte(11, u""_s);
+    neunte[9] = u"-0.00005"_s;
+    neunte[10] = u"1"_s;
+    QTest::newRow("x^9 (x - 0.00005)") << neunte << QList<double>{0.0, 0.00005} << 1e-15;
+
+    // The scaling must not turn a0 into 0 and so make 0 a root.
+    QTest::newRow("-5e-283 - 1e157 x^2 + 9x^3")
+        << QStringList{Str(-5e-283), u""_s, Str(-1e157), u"9"_s} << QList<double>{1e157 / 9} << 0.0;
 
     // Integer coefficients: every derivative's root is exactly 1.
     QTest::newRow("(x - 1)^10") << mitVielfachheit({{1, 10}}) << QList<double>{1.0} << 0.0;
