@@ -1,6 +1,9 @@
 // This program's root search next to GSL's and Eigen's polynomial solvers on
 // the same double coefficients: time per solve, and real roots found, missed
-// and spurious against the known roots. Prints a Markdown table.
+// and spurious against the known roots. Prints a Markdown table. With
+// --anweisungen=PREFIX, run under callgrind with --callgrind-out-file=PREFIX
+// (scripts/vergleich --anweisungen does both), it gives instructions per
+// solve instead of times: those are the same on every run.
 
 #include "Faktoren.h"
 #include "Pruefhilfe.h"
@@ -10,11 +13,13 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <gsl/gsl_poly.h>
 #include <map>
 #include <numbers>
 #include <string>
 #include <unsupported/Eigen/Polynomials>
+#include <valgrind/callgrind.h>
 #include <vector>
 
 using namespace Qt::Literals::StringLiterals;
@@ -151,6 +156,33 @@ public:
     std::map<std::string, double> zeiten;
 };
 
+// Instructions per solve, counted by callgrind over many solves after one
+// that warms the caches up; each dump lands in PREFIX.1, PREFIX.2, ...
+class Zaehler {
+public:
+    explicit Zaehler(std::string praefix)
+        : praefix(std::move(praefix)) {}
+    template <class Loesen> double anweisungen(Loesen loesen) {
+        constexpr int wiederholungen = 100;
+        loesen();
+        CALLGRIND_TOGGLE_COLLECT;
+        for (int i = 0; i < wiederholungen; ++i)
+            loesen();
+        CALLGRIND_TOGGLE_COLLECT;
+        CALLGRIND_DUMP_STATS;
+        std::ifstream datei(praefix + "." + std::to_string(++dumps));
+        std::string zeile;
+        while (std::getline(datei, zeile))
+            if (zeile.starts_with("totals: "))
+                return std::stod(zeile.substr(8)) / wiederholungen;
+        return NAN;
+    }
+
+private:
+    std::string praefix;
+    int dumps = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -166,28 +198,47 @@ int main(int argc, char** argv) {
         fenster.push_back(std::make_unique<Hauptfenster>());
         koeffizienten.push_back(gelesen(*fenster.back(), g.koeffizienten));
     }
-    for (std::size_t i = 0; i < alle.size(); ++i)
-        for (const Loeser& l : loeser)
-            benchmark::RegisterBenchmark((alle[i].name + " | " + l.name).c_str(),
-                                         [&, i](benchmark::State& state) {
-                                             for (auto _ : state)
-                                                 benchmark::DoNotOptimize(
-                                                     l.loesen(*fenster[i], koeffizienten[i]));
-                                         })
-                ->Unit(benchmark::kMicrosecond);
-    Sammler sammler;
-    benchmark::RunSpecifiedBenchmarks(&sammler);
+    // What each solver reports and what each solve costs, by name.
+    std::map<std::string, double> kosten;
+    const std::string praefix = argc > 1 && std::string_view(argv[1]).starts_with("--anweisungen=")
+                                    ? std::string(argv[1]).substr(14)
+                                    : std::string();
+    if (!praefix.empty()) {
+        if (!RUNNING_ON_VALGRIND) {
+            std::fprintf(stderr, "--anweisungen counts only under callgrind\n");
+            return 2;
+        }
+        Zaehler zaehler(praefix);
+        for (std::size_t i = 0; i < alle.size(); ++i)
+            for (const Loeser& l : loeser)
+                kosten[alle[i].name + " | " + l.name] = zaehler.anweisungen(
+                    [&] { benchmark::DoNotOptimize(l.loesen(*fenster[i], koeffizienten[i])); });
+    } else {
+        for (std::size_t i = 0; i < alle.size(); ++i)
+            for (const Loeser& l : loeser)
+                benchmark::RegisterBenchmark((alle[i].name + " | " + l.name).c_str(),
+                                             [&, i](benchmark::State& state) {
+                                                 for (auto _ : state)
+                                                     benchmark::DoNotOptimize(
+                                                         l.loesen(*fenster[i], koeffizienten[i]));
+                                             })
+                    ->Unit(benchmark::kMicrosecond);
+        Sammler sammler;
+        benchmark::RunSpecifiedBenchmarks(&sammler);
+        kosten = sammler.zeiten;
+    }
     benchmark::Shutdown();
 
-    std::printf(
-        "| equation | solver | µs per solve | found | missed | spurious | largest error |\n");
+    std::printf("| equation | solver | %s | found | missed | spurious | largest error |\n",
+                praefix.empty() ? "µs per solve" : "instructions per solve");
     std::printf("| --- | --- | ---: | ---: | ---: | ---: | ---: |\n");
     for (std::size_t i = 0; i < alle.size(); ++i)
         for (const Loeser& l : loeser) {
             const Bilanz b = bilanz(alle[i].wurzeln, l.loesen(*fenster[i], koeffizienten[i]));
-            std::printf("| %s | %s | %.2f | %d | %d | %d | %.1e |\n", alle[i].name.c_str(),
-                        l.name.c_str(), sammler.zeiten[alle[i].name + " | " + l.name], b.gefunden,
-                        b.verfehlt, b.falsch, b.fehler);
+            const double k = kosten[alle[i].name + " | " + l.name];
+            std::printf("| %s | %s | %.*f | %d | %d | %d | %.1e |\n", alle[i].name.c_str(),
+                        l.name.c_str(), praefix.empty() ? 2 : 0, k, b.gefunden, b.verfehlt,
+                        b.falsch, b.fehler);
         }
     return 0;
 }
