@@ -12,9 +12,10 @@ inline QString alsText(const char16_t* text) {
     return QString::fromUtf16(text);
 }
 
-// Locale-independent: reads the longest leading plain decimal number
-// (sign, digits, at most one '.') correctly rounded; 0 when there is none.
-// A number beyond the double range reads as +-infinity, one below it as 0.
+// Locale-independent: reads the longest leading decimal number (sign,
+// digits, at most one '.', and an exponent "e" or "E" with an optional sign
+// and digits) correctly rounded; 0 when there is none. A number beyond the
+// double range reads as +-infinity, one below it as 0.
 double Val(QStringView text);
 
 // Shortest digits that read back as the same double, never an exponent,

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -14,10 +15,50 @@ void Hauptfenster::Einlesen(Texte& texte) const {
         texte[j] = xF[j]->text();
 }
 
+namespace {
+
+// Signs and digits as typography and East Asian input methods write them:
+// a minus copied from a document must not turn into a plus by being dropped.
+QChar alsAscii(QChar c) {
+    switch (c.unicode()) {
+    case u'\u2212': // minus sign
+    case u'\u2012': // figure dash
+    case u'\u2013': // en dash
+    case u'\uFE63': // small hyphen-minus
+    case u'\uFF0D': // fullwidth hyphen-minus
+        return u'-';
+    case u'\uFF0B':
+        return u'+';
+    case u'\uFF0C':
+        return u',';
+    case u'\uFF0E':
+        return u'.';
+    default:
+        break;
+    }
+    if (c >= u'\uFF10' && c <= u'\uFF19')
+        return QChar(u'0' + (c.unicode() - u'\uFF10'));
+    return c;
+}
+
+} // namespace
+
 void Hauptfenster::Reinigen(Texte& texte) const {
     const QString erlaubt = u"0123456789+-,."_s;
-    for (int j = 0; j <= 10; ++j)
-        texte[j].replace(u',', u'.').removeIf([&](QChar ch) { return !erlaubt.contains(ch); });
+    // A number in scientific notation keeps its exponent letter; an "e"
+    // anywhere else is dropped with the other letters.
+    static const QRegularExpression wissenschaftlich(
+        u"^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][+-]?[0-9]+$"_s);
+    for (int j = 0; j <= 10; ++j) {
+        QString& t = texte[j];
+        std::transform(t.begin(), t.end(), t.begin(), alsAscii);
+        t.replace(u',', u'.');
+        const QString ohneLeerraum = QString(t).removeIf([](QChar ch) { return ch.isSpace(); });
+        if (wissenschaftlich.match(ohneLeerraum).hasMatch())
+            t = ohneLeerraum;
+        else
+            t.removeIf([&](QChar ch) { return !erlaubt.contains(ch); });
+    }
 }
 
 void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {

@@ -52,11 +52,17 @@ void TestEinlesen::feldtexte_data() {
     QTest::newRow("Leerzeichen") << u"  -2  "_s << -2.0 << u"-2"_s;
     QTest::newRow("x = 4") << u"x = 4"_s << 4.0 << u"4"_s;
     QTest::newRow("nur Buchstaben") << u"abc"_s << 0.0 << u"0"_s;
-    QTest::newRow("Exponent") << u"1e3"_s << 13.0 << u"13"_s;
+    QTest::newRow("Exponent") << u"1e-3"_s << 0.001 << u"0.001"_s;
+    QTest::newRow("Exponent mit Komma") << u"2,5E+4"_s << 25000.0 << u"25000"_s;
+    QTest::newRow("Exponent mit Leerzeichen") << u" -7.1 e12"_s << -7.1e12 << u"-7100000000000"_s;
+    QTest::newRow("Exponent zu klein") << u"1e-400"_s << 0.0 << u"0"_s;
+    QTest::newRow("e im Wort") << u"3 Meter"_s << 3.0 << u"3"_s;
     QTest::newRow("Bruch") << u"1/2"_s << 12.0 << u"12"_s;
     QTest::newRow("Tausender") << u"1 000"_s << 1000.0 << u"1000"_s;
     QTest::newRow("plus") << u"+7"_s << 7.0 << u"7"_s;
-    QTest::newRow("typografisches Minus") << u"\u22125"_s << 5.0 << u"5"_s;
+    QTest::newRow("typografisches Minus") << u"\u22126"_s << -6.0 << u"-6"_s;
+    QTest::newRow("Halbgeviertstrich") << u"\u20136"_s << -6.0 << u"-6"_s;
+    QTest::newRow("Vollbreite Ziffern") << u"\uFF11\uFF12"_s << 12.0 << u"12"_s;
     QTest::newRow("Tabulator") << u"\t8"_s << 8.0 << u"8"_s;
     QTest::newRow("zwei Punkte") << u"1.2.3"_s << 1.2 << u"1.2"_s;
     QTest::newRow("plus minus") << u"+-3"_s << 0.0 << u"0"_s;
@@ -207,6 +213,7 @@ void TestEinlesen::zahlenbereich_data() {
     QTest::addColumn<bool>("abgelehnt");
     const QString riesig = u"1"_s + QString(400, u'0') + u" abc"_s;
     QTest::newRow("Zahl zu gross") << QStringList{u"-6"_s, riesig, u"1,5"_s} << true;
+    QTest::newRow("Exponent zu gross") << QStringList{u"-2e999"_s, u"1e400"_s, u"1"_s} << true;
     QTest::newRow("Intervall unendlich")
         << QStringList{u"1"_s + QString(300, u'0'), u"0."_s + QString(299, u'0') + u"1"_s} << true;
     // 10! a_10 overflows although a_10 itself is a double; two digits less

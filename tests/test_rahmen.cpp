@@ -37,7 +37,8 @@ void TestRahmen::val_data() {
     QTest::newRow("korrekt gerundet") << u"0.1"_s << 0.1;
     QTest::newRow("viele Ziffern")
         << u"1.00000000000000011102230246251565404236316680908203125"_s << 1.0000000000000002;
-    QTest::newRow("kein Exponent") << u"1e5"_s << 1.0;
+    QTest::newRow("Exponent") << u"1e5"_s << 100000.0;
+    QTest::newRow("Exponent ohne Ziffern") << u"2E+x"_s << 2.0;
     QTest::newRow("Text davor") << u"a1"_s << 0.0;
 }
 
@@ -53,6 +54,12 @@ void TestRahmen::valAusserhalbDesBereichs() {
     QCOMPARE(Val(u"-"_s + gross), -std::numeric_limits<double>::infinity());
     const QString klein = u"0."_s + QString(400, u'0') + u"1"_s;
     QCOMPARE(Val(klein), 0.0);
+    // Out of range by the exponent, or by the digits against it.
+    QCOMPARE(Val(u"-2e999"_s), -std::numeric_limits<double>::infinity());
+    QCOMPARE(Val(u"1e-400"_s), 0.0);
+    QCOMPARE(Val(u"0."_s + QString(400, u'0') + u"1e800"_s),
+             std::numeric_limits<double>::infinity());
+    QCOMPARE(Val(u"1"_s + QString(400, u'0') + u"e-800"_s), 0.0);
     QCOMPARE(Val(u"00000000000000000000000000000000000000000000000000000000000012"_s), 12.0);
 }
 
