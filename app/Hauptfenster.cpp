@@ -3,7 +3,6 @@
 #include "MenuBar1.h"
 #include "Rahmen.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,13 +180,6 @@ void Hauptfenster::CreateControls() {
         connect(xF[j], &QLineEdit::textChanged, this, textAenderungen[j]);
         KoeffizientenfeldEinrichten(j);
     }
-}
-
-void Hauptfenster::Ausgeben(const QString& text) {
-    const QString vorher = AusgabeF->toPlainText();
-    AusgabeF->setPlainText(text);
-    QAccessibleTextUpdateEvent neu(AusgabeF, 0, vorher, text);
-    QAccessible::updateAccessibility(&neu);
 }
 
 void Hauptfenster::Open() {

@@ -140,10 +140,15 @@ private:
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void KoeffizientenfeldEinrichten(int j);
-    // The field that a mouse press has just given the focus.
+    // The field whose text the next click selects instead of placing the
+    // caret: one the click has just given the focus, or one the program
+    // has just written into.
     QLineEdit* geklicktesFeld = nullptr;
-    // Replaces the output field's text and tells a screen reader.
-    void Ausgeben(const QString& text);
+    // Selects the field's whole text with the caret at its start, so that
+    // the start of a long number shows and the next key replaces it all.
+    static void GanzWaehlen(QLineEdit* feld);
+    // Gives the field its whole text as tooltip when the text is wider.
+    static void KurzinfoSetzen(QLineEdit* feld);
 
     // Menu bar, title and frame.
     void FensterEinrichten();

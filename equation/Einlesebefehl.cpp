@@ -1,6 +1,7 @@
 #include "Hauptfenster.h"
 #include "Rahmen.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,7 +18,7 @@ void Hauptfenster::BerechneB1_Action() {
     bool erfolg = false;
     GleichungEinlesen(erfolg);
     if (erfolg) {
-        Ausgeben(leer[1] + u"Eingegebene Gleichung:   "_s + GleichungAusgeben());
+        AusgabeF->setPlainText(leer[1] + u"Eingegebene Gleichung:   "_s + GleichungAusgeben());
         return;
     }
     if (zahlenbereichVerlassen)

@@ -72,6 +72,14 @@ void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
         // A long number shows its start, the sign first.
         xF[j]->setCursorPosition(0);
     }
+    // What the user types next into the field with the focus, or after a
+    // click into it, replaces the number written there; a caret before a
+    // "0" would make "-6" into "-60".
+    if (auto* feld = qobject_cast<QLineEdit*>(focusWidget());
+        feld && std::find(xF.begin(), xF.end(), feld) != xF.end()) {
+        GanzWaehlen(feld);
+        geklicktesFeld = feld;
+    }
 }
 
 void Hauptfenster::GleichungEinlesen(bool& erfolg) {

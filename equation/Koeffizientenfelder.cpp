@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 // Any change of a coefficient means the equation read in no longer matches
 // the fields: the compute button waits for the next read-in.
@@ -51,7 +53,29 @@ void Hauptfenster::KoeffizientenfeldEinrichten(int j) {
         if (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r'))
             Koeffizientenfeld_Einfuegen(j, text);
     });
+    connect(feld, &QLineEdit::textChanged, this, [feld] { KurzinfoSetzen(feld); });
     feld->installEventFilter(this);
+}
+
+void Hauptfenster::GanzWaehlen(QLineEdit* feld) {
+    // Selected backwards, the caret ends at the start.
+    feld->setSelection(feld->text().size(), -feld->text().size());
+}
+
+void Hauptfenster::KurzinfoSetzen(QLineEdit* feld) {
+    QStyleOptionFrame rahmen;
+    rahmen.initFrom(feld);
+    rahmen.lineWidth = feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &rahmen, feld);
+    const QRect innen = feld->style()
+                            ->subElementRect(QStyle::SE_LineEditContents, &rahmen, feld)
+                            .marginsRemoved(feld->textMargins());
+    // QLineEdit keeps two pixels on either side of its text. Beyond a few
+    // thousand characters no field is wide enough, and measuring a pasted
+    // megabyte at every key would be slow.
+    const QString text = feld->text();
+    const bool zuBreit =
+        text.size() > 4096 || feld->fontMetrics().horizontalAdvance(text) > innen.width() - 4;
+    feld->setToolTip(zuBreit ? text : QString());
 }
 
 void Hauptfenster::Koeffizientenfeld_Eingabetaste() {
@@ -71,6 +95,8 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // typing replaces the "0" a read-in left there; the next click places
     // the caret. Qt gives the focus before it delivers the press.
     auto* feld = qobject_cast<QLineEdit*>(objekt);
+    if (feld && (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::FontChange))
+        KurzinfoSetzen(feld);
     if (feld && ereignis->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason) {
         geklicktesFeld = feld;
@@ -78,7 +104,7 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
         geklicktesFeld = nullptr;
     } else if (feld && ereignis->type() == QEvent::MouseButtonPress && feld == geklicktesFeld) {
         geklicktesFeld = nullptr;
-        feld->selectAll();
+        GanzWaehlen(feld);
         return true;
     }
     return QMainWindow::eventFilter(objekt, ereignis);

@@ -35,7 +35,8 @@ void Hauptfenster::EinleseB_Action() {
         t += u"hat als einzige Lösung "_s + NullstellenAusgeben();
     else
         t += u"hat die Lösungen "_s + leer[2] + NullstellenAusgeben();
-    Ausgeben(t);
+    // Qt tells a screen reader of the new text itself.
+    AusgabeF->setPlainText(t);
 }
 
 QString Hauptfenster::NullstellenAusgeben() const {

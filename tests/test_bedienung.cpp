@@ -38,17 +38,27 @@ bool aktiv(Hauptfenster& w) {
 
 void TestBedienung::eingabetaste_data() {
     QTest::addColumn<Qt::Key>("taste");
-    QTest::newRow("Return") << Qt::Key_Return;
-    QTest::newRow("Enter im Ziffernblock") << Qt::Key_Enter;
+    QTest::addColumn<bool>("neueGleichung");
+    QTest::newRow("Return") << Qt::Key_Return << false;
+    QTest::newRow("Enter im Ziffernblock") << Qt::Key_Enter << false;
+    // The focused field's new "0" is selected: "-6" replaces it.
+    QTest::newRow("nach Neue Gleichung") << Qt::Key_Return << true;
 }
 
 // Typing the equation and pressing the key twice reads it in and solves it.
 void TestBedienung::eingabetaste() {
     QFETCH(Qt::Key, taste);
+    QFETCH(bool, neueGleichung);
     Hauptfenster w;
     QVERIFY(aktiv(w));
-    Antworten antworten;
     w.xF[0]->setFocus(Qt::TabFocusReason);
+    if (neueGleichung) {
+        eingeben(w, {u"5"_s, u"3"_s});
+        w.BerechneB1_Action();
+        Antworten ja({MsgBoxJa});
+        QTest::mouseClick(w.QuitB1, Qt::LeftButton);
+    }
+    Antworten antworten;
     for (const QString& k : {u"-6"_s, u"1"_s, u"1"_s}) {
         QTest::keyClicks(QApplication::focusWidget(), k);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -145,13 +155,23 @@ void TestBedienung::tabelleEinfuegen() {
 }
 
 // After a read-in a field shows "0": the click into it selects the 0, so
-// that typing replaces it; a second click places the caret.
+// that typing replaces it; a second click places the caret. What the program
+// writes into the focused field is selected as well.
 void TestBedienung::klickInNull() {
     Hauptfenster w;
     QVERIFY(aktiv(w));
-    eingeben(w, {u"2"_s, u"-10628640"_s});
+    w.xF[0]->setFocus();
+    eingeben(w, {u"2.5"_s, u"-10628640"_s});
     w.BerechneB1_Action();
+    // The focused field's number is selected, the others show their start;
+    // a number too wide for its field shows whole as the tooltip.
+    QCOMPARE(w.xF[0]->selectedText(), u"2.5"_s);
+    QCOMPARE(w.xF[0]->cursorPosition(), 0);
     QCOMPARE(w.xF[1]->cursorPosition(), 0);
+    QCOMPARE(w.xF[1]->toolTip(), u"-10628640"_s);
+    QCOMPARE(w.xF[0]->toolTip(), QString());
+    w.xF[1]->setText(u"1"_s);
+    QCOMPARE(w.xF[1]->toolTip(), QString());
     QLineEdit* x2 = w.xF[2];
     QTest::mouseClick(x2, Qt::LeftButton);
     QCOMPARE(x2->selectedText(), u"0"_s);
