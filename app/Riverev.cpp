@@ -2,6 +2,7 @@
 
 #include "Version.h"
 
+#include <QDirIterator>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,13 +17,16 @@ Riverev::Riverev(int& argc, char** argv)
     setApplicationVersion(QStringLiteral(RIVEREV_VERSION));
     // The desktop entry's name: Wayland docks match the window by it.
     setDesktopFileName(QStringLiteral(RIVEREV_ID));
-    // The theme's icon where one is installed, else the one built in.
     // The whole interface is German, so Qt's own texts are too (Ja, Nein,
     // Rückgängig ...), whatever the user's language.
     auto* qtTexte = new QTranslator(this);
     if (qtTexte->load(QLocale(QLocale::German), u"qtbase"_s, u"_"_s,
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(qtTexte);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral(RIVEREV_ID),
-                                   QIcon(QStringLiteral(":/" RIVEREV_ID ".svg"))));
+    // The window's icon, at every size the resource holds.
+    QIcon symbol;
+    QDirIterator groessen(u":/symbole"_s, QDir::Files, QDirIterator::Subdirectories);
+    while (groessen.hasNext())
+        symbol.addFile(groessen.next());
+    setWindowIcon(symbol);
 }

@@ -455,8 +455,11 @@ void TestFenster::ganzeSitzung() {
 void TestFenster::anwendung() {
     QCOMPARE(qApp->applicationDisplayName(), u"Riverev"_s);
     QCOMPARE(qApp->desktopFileName(), QStringLiteral(RIVEREV_ID));
-    // The built-in icon, rendered: the resource and the SVG support are there.
-    QVERIFY(!qApp->windowIcon().pixmap(32).isNull());
+    // The built-in icon, at the title bar's sizes.
+    QList<QSize> groessen = qApp->windowIcon().availableSizes();
+    std::sort(groessen.begin(), groessen.end(),
+              [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(groessen, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
     // Qt's own dialogs and menus speak German.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Ja"_s);
     QCOMPARE(qApp->applicationVersion(), QStringLiteral(RIVEREV_VERSION));
