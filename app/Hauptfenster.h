@@ -136,7 +136,7 @@ private:
     double genauerWert(int k, double x) const;
     // How many derivatives from order n on have x as a root.
     int Vielfachheit(int n, double x) const;
-    double NullstelleVerfeinern(int k, double x, double a, double b) const;
+    double NullstelleVerfeinern(int k, double x) const;
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void KoeffizientenfeldEinrichten(int j);

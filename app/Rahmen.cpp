@@ -15,29 +15,35 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool ziffer(QChar c) {
-    return c >= u'0' && c <= u'9';
+bool zahlZeichen(char16_t c) {
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u'e' || c == u'E' || c == u'+' ||
+           c == u'-';
 }
 
-// Where an out-of-range number lies: its first significant digit's power of
-// ten, plus the exponent. Only the sign matters, so the exponent saturates.
-bool zuGross(const std::string& mantisse, std::string_view exponent) {
+// Whether a number that from_chars found out of range is too large rather
+// than too small: the power of ten of its first significant digit plus its
+// exponent. Only the sign matters, so the exponent saturates.
+bool zuGross(std::string_view zahl) {
+    const auto e = std::min(zahl.find_first_of("eE"), zahl.size());
+    const std::string_view mantisse = zahl.substr(0, e);
     const auto ersteZiffer = static_cast<long>(mantisse.find_first_not_of("0."));
     const auto punkt = static_cast<long>(std::min(mantisse.find('.'), mantisse.size()));
     long stelle = ersteZiffer < punkt ? punkt - ersteZiffer - 1 : punkt - ersteZiffer;
-    long e = 0;
-    for (const char c : exponent)
+    long exponent = 0;
+    for (const char c : zahl.substr(e))
         if (c >= '0' && c <= '9')
-            e = std::min(e * 10 + (c - '0'), 100000L);
-    stelle += exponent.find('-') == std::string_view::npos ? e : -e;
+            exponent = std::min(exponent * 10 + (c - '0'), 100000L);
+    stelle += zahl.find('-', e) == std::string_view::npos ? exponent : -exponent;
     return stelle >= 0;
 }
 
 } // namespace
 
 double Val(QStringView text) {
-    // Find the decimal prefix first, so that from_chars never sees anything
-    // it might read differently ("+", "inf", hexadecimal digits).
+    // The sign, then the characters a decimal number with an exponent may
+    // hold; from_chars reads the longest number at their start and stops at
+    // a second point or a letter without digits. It never sees a leading
+    // sign, "inf" or hexadecimal digits.
     qsizetype i = 0;
     const qsizetype n = text.size();
     bool negativ = false;
@@ -45,53 +51,24 @@ double Val(QStringView text) {
         negativ = text[i] == u'-';
         ++i;
     }
-    const qsizetype anfang = i;
-    bool ziffern = false;
-    bool punkt = false;
-    for (; i < n; ++i) {
-        if (ziffer(text[i]))
-            ziffern = true;
-        else if (text[i] == u'.' && !punkt)
-            punkt = true;
-        else
-            break;
-    }
-    if (!ziffern)
-        return 0.0;
-    const qsizetype mantissenEnde = i;
-    // An exponent counts only with digits after its letter and sign.
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype k = i + 1;
-        if (k < n && (text[k] == u'+' || text[k] == u'-'))
-            ++k;
-        const qsizetype exponentenZiffern = k;
-        while (k < n && ziffer(text[k]))
-            ++k;
-        if (k > exponentenZiffern)
-            i = k;
-    }
-
     std::string zahl;
-    zahl.reserve(static_cast<std::size_t>(i - anfang));
-    for (qsizetype p = anfang; p < i; ++p)
-        zahl.push_back(static_cast<char>(text[p].unicode()));
+    for (; i < n && zahlZeichen(text[i].unicode()); ++i)
+        zahl.push_back(static_cast<char>(text[i].unicode()));
+    if (zahl.empty() || zahl[0] == '+' || zahl[0] == '-')
+        return 0.0;
 
     double wert = 0.0;
     const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
-    (void)ende;
-    if (fehler == std::errc::result_out_of_range) {
-        // from_chars leaves the value untouched here.
-        const auto laenge = static_cast<std::size_t>(mantissenEnde - anfang);
-        wert = zuGross(zahl.substr(0, laenge), std::string_view(zahl).substr(laenge))
+    // Out of range, from_chars leaves the value untouched.
+    if (fehler == std::errc::result_out_of_range)
+        wert = zuGross(std::string_view(zahl.data(), static_cast<std::size_t>(ende - zahl.data())))
                    ? std::numeric_limits<double>::infinity()
                    : 0.0;
-    }
     return negativ ? -wert : wert;
 }
 
 QString Str(double v) {
-    if (v == 0.0)
-        return u"0"_s;
+    // Qt writes negative zero as "0" too.
     return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 

@@ -81,18 +81,18 @@ void Hauptfenster::NullstellenBerechnen() {
             const double a = grenzen[j];
             const double b = grenzen[j + 1];
             if (entgegengesetzt(wert(n, a), wert(n, b)))
-                kandidaten.push_back(NullstelleVerfeinern(n, FindeNullstelle(n, a, b), a, b));
+                kandidaten.push_back(NullstelleVerfeinern(n, FindeNullstelle(n, a, b)));
         }
 
         // The listed roots closer than the merge distance are listed once,
         // the first. A derivative keeps every root as a cut point, however
-        // close, so that each piece below stays monotone. A derivative of
-        // degree grad - n has no more roots than that.
+        // close, so that each piece below stays monotone. The row cannot
+        // overflow: of the q + 2 points, a piece between two that are no
+        // roots gives at most one root, and a run of roots at most one for
+        // every two points, so row n gets at most q + 1 <= grad - n.
         const double abstand = n == 0 ? 0.00001 : 0.0;
         int anzahl = 0;
         for (const double kandidat : kandidaten) {
-            if (anzahl == grad - n)
-                break;
             if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > abstand)
                 Nullstellen[n][++anzahl] = kandidat;
         }
@@ -101,8 +101,9 @@ void Hauptfenster::NullstellenBerechnen() {
 }
 
 int Hauptfenster::Vielfachheit(int n, double x) const {
+    // Row grad is a nonzero constant, so the count ends there at the latest.
     int v = 0;
-    while (n + v < grad && IstNullstelle(n + v, x))
+    while (IstNullstelle(n + v, x))
         ++v;
     return v;
 }
@@ -142,15 +143,16 @@ double Hauptfenster::genauerWert(int k, double x) const {
     return std::isfinite(ergebnis) ? ergebnis : wert(k, x);
 }
 
-double Hauptfenster::NullstelleVerfeinern(int k, double x, double a, double b) const {
+double Hauptfenster::NullstelleVerfeinern(int k, double x) const {
     // The bisection stops at 1e-11 on the computed sign change; a few Newton
     // steps on the compensated value take the root to the last digits. A
-    // step counts only while it stays in the piece and the value falls.
+    // step counts only while the value falls, which also stops a step to an
+    // infinite or NaN point. It never leaves the piece: the root lies
+    // further from the piece's ends than the zero test's rounding noise,
+    // else an end would count as the root.
     double v = genauerWert(k, x);
     for (int schritt = 0; schritt < 4 && v != 0.0; ++schritt) {
         const double neu = x - v / wert(k + 1, x);
-        if (!(neu >= a && neu <= b))
-            break;
         const double w = genauerWert(k, neu);
         if (!(std::abs(w) < std::abs(v)))
             break;
