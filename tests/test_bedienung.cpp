@@ -179,6 +179,18 @@ void TestBedienung::klickInNull() {
     QCOMPARE(x2->text(), u"-1"_s);
     QTest::mouseClick(x2, Qt::LeftButton);
     QVERIFY(!x2->hasSelectedText());
+
+    // Only a click that gives the focus selects: after Tab, or after the
+    // focus went and came back without a click, a click places the caret.
+    QTest::keyClick(x2, Qt::Key_Tab);
+    QTest::mouseClick(w.xF[3], Qt::LeftButton);
+    QVERIFY(!w.xF[3]->hasSelectedText());
+    w.xF[0]->setFocus();
+    w.BerechneB1_Action();
+    QTest::keyClick(w.xF[0], Qt::Key_Tab);
+    QTest::keyClick(w.xF[1], Qt::Key_Backtab);
+    QTest::mouseClick(w.xF[0], Qt::LeftButton);
+    QVERIFY(!w.xF[0]->hasSelectedText());
 }
 
 // Sizes in logical pixels: a 1920 x 1080 or 1366 x 768 screen at 100, 150
@@ -186,26 +198,34 @@ void TestBedienung::klickInNull() {
 void TestBedienung::einpassen_data() {
     QTest::addColumn<double>("punkt");
     QTest::addColumn<QSize>("bildschirm");
+    QTest::addColumn<int>("laufweite"); // letter spacing in percent
     for (const double punkt : {9.0, 10.0, 11.0, 12.0, 14.0})
         for (const QSize bildschirm : {QSize(1920, 1080), QSize(1280, 720), QSize(960, 540),
                                        QSize(1366, 768), QSize(910, 512), QSize(683, 384)})
             QTest::addRow("%g pt, %d x %d", punkt, bildschirm.width(), bildschirm.height())
-                << punkt << bildschirm;
+                << punkt << bildschirm << 100;
+    // A narrow font: the heights decide. A 32:9 screen at 400 percent: its
+    // height decides, and the title bar must fit as well.
+    QTest::newRow("14 pt schmal, 1920 x 1080") << 14.0 << QSize(1920, 1080) << 50;
+    QTest::newRow("14 pt, 1280 x 360") << 14.0 << QSize(1280, 360) << 100;
 }
 
 void TestBedienung::einpassen() {
     QFETCH(double, punkt);
     QFETCH(QSize, bildschirm);
+    QFETCH(int, laufweite);
     const QFont vorher = QApplication::font();
     QFont schrift = vorher;
     schrift.setPointSizeF(punkt);
+    schrift.setLetterSpacing(QFont::PercentageSpacing, laufweite);
     QApplication::setFont(schrift);
     Hauptfenster w;
     w.Einpassen(bildschirm);
     QApplication::setFont(vorher);
 
+    // The frame's title bar fits as well.
     QVERIFY(w.width() <= bildschirm.width());
-    QVERIFY(w.height() <= bildschirm.height());
+    QVERIFY(w.height() + w.style()->pixelMetric(QStyle::PM_TitleBarHeight) <= bildschirm.height());
     QCOMPARE(w.minimumSize(), w.maximumSize());
     for (const QLabel* l : w.findChildren<QLabel*>()) {
         const QFontMetrics fm = l->fontMetrics();
@@ -219,8 +239,12 @@ void TestBedienung::einpassen() {
                      fm.height() < b->height(),
                  qPrintable(b->text()));
     }
-    for (const QLineEdit* e : w.xF)
-        QVERIFY(e->fontMetrics().height() + 6 <= e->height());
+    // A field holds its text's height, a pixel above and below it and its
+    // frame.
+    for (const QLineEdit* e : w.xF) {
+        const int rahmen = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+        QVERIFY(e->fontMetrics().height() + 2 + 2 * rahmen <= e->height());
+    }
     // The font shrinks only where the screen is too small for it.
     if (bildschirm.width() >= 1920)
         QCOMPARE(w.font().pointSizeF(), punkt);

@@ -94,6 +94,31 @@ void TestSchwer::gleichungen_data() {
     QTest::newRow("(x - 0.1)^4 wie getippt")
         << QStringList{u"0.0001"_s, u"-0.004"_s, u"0.06"_s, u"-0.4"_s, u"1"_s} << QList<double>{0.1}
         << 1e-8;
+    // A triple root scaled small: the zero test's bound (2 mu - |y|, mu
+    // started at |y| / 2, unit roundoff 2^-53) just holds at the cut point.
+    QTest::newRow("1e-4 (x + 12.25)^3")
+        << QStringList{u"0.1838265625"_s, u"0.04501875"_s, u"0.003675"_s, u"0.0001"_s}
+        << QList<double>{-12.25} << 1e-9;
+    // A multiple root next to a simple one, closer than the evaluation's
+    // rounding can tell apart: the listing names the cut point that stays a
+    // root through the most derivatives, the multiple root itself, and the
+    // left one of two such.
+    QTest::newRow("(x + 2)^3 (x + 2.0001)")
+        << QStringList{u"16.0008"_s, u"32.0012"_s, u"24.0006"_s, u"8.0001"_s, u"1"_s}
+        << QList<double>{-2.0} << 1e-9;
+    QTest::newRow("(x + 2)^2 (x + 1.999989)")
+        << QStringList{u"7.999956"_s, u"11.999956"_s, u"5.999989"_s, u"1"_s} << QList<double>{-2.0}
+        << 1e-9;
+    // Two triple roots inside their pieces: the Newton steps stop where the
+    // value no longer falls, before the rounding noise moves them.
+    QTest::newRow("(x + 2.59)^3 (x + 0.128)^3") << QStringList{u"0.036435874807808"_s,
+                                                               u"0.8961695318016"_s,
+                                                               u"7.67705240064"_s,
+                                                               u"25.485718392"_s,
+                                                               u"23.157132"_s,
+                                                               u"8.154"_s,
+                                                               u"1"_s}
+                                                << QList<double>{-2.59, -0.128} << 1e-5;
     QTest::newRow("(x - 0.9)^3 (x - 1)^3 (x - 1.1)^3")
         << mitVielfachheit({{0.9, 3}, {1, 3}, {1.1, 3}}) << QList<double>{0.9, 1.0, 1.1} << 1e-6;
 
@@ -183,9 +208,12 @@ void TestSchwer::gleichungen_data() {
     neunte[10] = u"1"_s;
     QTest::newRow("x^9 (x - 0.00005)") << neunte << QList<double>{0.0, 0.00005} << 1e-15;
 
-    // The scaling must not turn a0 into 0 and so make 0 a root.
+    // The scaling must not turn a0 into 0 and so make 0 a root, nor the
+    // leading coefficient subnormal, which would cost the root its last bits.
     QTest::newRow("-5e-283 - 1e157 x^2 + 9x^3")
         << QStringList{Str(-5e-283), u""_s, Str(-1e157), u"9"_s} << QList<double>{1e157 / 9} << 0.0;
+    QTest::newRow("5.1e229 x + 3.093e-79 x^2") << QStringList{u""_s, Str(5.1e229), Str(3.093e-79)}
+                                               << QList<double>{-5.1e229 / 3.093e-79, 0.0} << 0.0;
 
     // Integer coefficients: every derivative's root is exactly 1.
     QTest::newRow("(x - 1)^10") << mitVielfachheit({{1, 10}}) << QList<double>{1.0} << 0.0;
