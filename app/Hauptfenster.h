@@ -27,6 +27,9 @@
 // The button names and captions cross on purpose: EinleseB computes,
 // BerechneB1 reads the equation in.
 
+#include "Exakt.h"
+#include "Halbierung.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QRect>
@@ -59,6 +62,9 @@ public:
     double xlinks = 0.0;
     double xrechts = 0.0;
     QString leer[5];
+    // Beside row 0 of Pnom: each coefficient exactly as its field shows it.
+    // The equation solved is the one these say.
+    std::array<Dezimalzahl, 11> Koeffizienten{};
 
     // The controls, created once by CreateControls and owned by the window.
     std::array<QLineEdit*, 11> xF{}; // x0F ... x10F
@@ -128,15 +134,53 @@ public:
     void Einpassen(QSize verfuegbar);
 
 private:
-    // The search's own copy of Pnom, multiplied by a power of two that
-    // Ableiten chooses: it has the same roots, and its values stay clear of
-    // underflow and overflow where the entered numbers would not.
+    // The search's own copy of Pnom, multiplied by 2^skala, which Ableiten
+    // chooses: it has the same roots, and its values stay clear of underflow
+    // and overflow where the entered numbers would not.
     double PnomSkaliert[13][13] = {};
+    int skala = 0;
     double wert(int k, double x) const;
     double genauerWert(int k, double x) const;
-    // How many derivatives from order n on have x as a root.
-    int Vielfachheit(int n, double x) const;
     double NullstelleVerfeinern(int k, double x) const;
+
+    // What a value computed in doubles may miss of the value of the
+    // equation as shown, per row of the scaled copy and power of x.
+    struct Zeilenschranken {
+        double fehler[11]; // the scaled double's distance from the exact coefficient
+        double betrag[11]; // a bound of the exact coefficient's size
+        double horner[11]; // Horner's rounding error and fehler together
+        double unsicherOben[11], unsicherUnten[11]; // the shown uncertainty
+        bool genau;                                 // every fehler is 0
+    };
+    Zeilenschranken schranken[11] = {};
+    // Some coefficient shows 16 or 17 digits and stands for a rounded number.
+    bool gerundet = false;
+    mutable ExakteZeilen exakt;
+    const ExakteZeilen& exakteZeilen() const;
+
+    // The sign of row k at x for the equation as shown: in doubles where
+    // their error bound allows it, exactly otherwise.
+    int sicheresVorzeichen(int k, double x) const;
+    // A bound of the error of wert(k, x) for every |x| <= r.
+    double fehlerSchranke(int k, double r) const;
+    bool innerhalbUnsicherheit(int k, double x) const;
+
+    // A root of a row: its double and an enclosure with exact ends, in which
+    // row herkunft has it as its only root and changes its sign.
+    struct Wurzel {
+        double wert, links, rechts;
+        int herkunft;
+        int vorzeichenLinks; // of row herkunft at links
+        bool unsicher;       // a root only within the shown uncertainty
+    };
+    Wurzel wurzeln[11][11] = {};
+    int vorzeichenAmSchnitt(int n, Wurzel& w);
+    bool verfeinern(Wurzel& w) const;
+    Klammer halbierenIn(int k, double a, double b, int links) const;
+    Wurzel stueckWurzel(int n, double a, double b, int links) const;
+    void eingrenzen(Wurzel& w, bool anzeige) const;
+    // The value the report shows for x.
+    double gezeigt(double x) const;
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void KoeffizientenfeldEinrichten(int j);

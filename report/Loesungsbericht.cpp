@@ -9,8 +9,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A bisection root is known to about 1e-11; the digits below that are
-// noise. Correctly rounded to ten places, -2.9999999999954525 reads -3.
+// Ten decimal places, correctly rounded: the search narrows each listed
+// root until its enclosure is shown alike at both ends.
 double aufZehnStellen(double v) {
     std::array<char, 400> puffer{};
     const auto ende =
@@ -39,14 +39,15 @@ void Hauptfenster::EinleseB_Action() {
     AusgabeF->setPlainText(t);
 }
 
+double Hauptfenster::gezeigt(double x) const {
+    return IstNull(x) ? 0.0 : aufZehnStellen(x);
+}
+
 QString Hauptfenster::NullstellenAusgeben() const {
     const int n = static_cast<int>(Nullstellen[0][0]);
     QString r;
     for (int i = 1; i <= n; ++i) {
-        double v = Nullstellen[0][i];
-        if (IstNull(v))
-            v = 0.0;
-        r += u"          x"_s + Str(i) + u"  =  "_s + Str(aufZehnStellen(v));
+        r += u"          x"_s + Str(i) + u"  =  "_s + Str(gezeigt(Nullstellen[0][i]));
         r += i < n ? u" ,"_s + leer[1] : u" ."_s;
     }
     return r;

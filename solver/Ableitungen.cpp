@@ -2,10 +2,17 @@
 #include "Hauptfenster.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace {
+
+constexpr double u = 0x1p-53;
+// Added to every coefficient of a bound: covers what underflow may lose,
+// both in the evaluation and in the bound's own.
+constexpr double unterlauf = 0x1p-1073;
 
 void ableitungenBilden(double (&tabelle)[13][13], int grad) {
     for (int i = 1; i <= grad; ++i)
@@ -17,6 +24,76 @@ int exponent(double v) {
     int e = 0;
     std::frexp(v, &e);
     return e;
+}
+
+// The next double up: a bound of a nonnegative result rounded to nearest.
+double oben(double v) {
+    return std::nextafter(v, std::numeric_limits<double>::infinity());
+}
+
+double unten(double v) {
+    return std::max(0.0, std::nextafter(v, 0.0));
+}
+
+// Half the gap to the next double up: as far as a number that rounds to v
+// can lie from v.
+double halbeEinheit(double v) {
+    const double a = std::abs(v);
+    return (oben(a) - a) / 2;
+}
+
+// A bound computed in doubles from nonnegative terms, made safe against
+// its own rounding.
+double sicherGerundet(double v) {
+    return v * (1 + 0x1p-46);
+}
+
+// Error-free transformations: s + fehler and p + fehler are exactly a + b
+// and a * b.
+void zweiSumme(double a, double b, double& s, double& fehler) {
+    s = a + b;
+    const double z = s - a;
+    fehler = (a - (s - z)) + (b - z);
+}
+
+void zweiProdukt(double a, double b, double& p, double& fehler) {
+    p = a * b;
+    fehler = std::fma(a, b, -p);
+}
+
+// Compensated Horner: the rounding errors of every step are carried along
+// exactly and added at the end, as if computed in twice the precision.
+// std::fma is correctly rounded everywhere, so the result is the same on
+// every machine. With a schranke, also a bound of the result's error
+// (after Langlois and Louvet), or false where an error term may have
+// underflowed; exakt tells that no step rounded at all.
+template <bool mitSchranke>
+bool kompensiertHorner(const double* p, int n, double x, double& ergebnis, double* schranke,
+                       bool* exakt) {
+    double s = p[n];
+    double c = 0.0;
+    double b = 0.0;
+    bool ohneRundung = true;
+    const double ax = std::abs(x);
+    for (int j = n - 1; j >= 0; --j) {
+        double produkt = 0.0, fehlerProdukt = 0.0, fehlerSumme = 0.0;
+        zweiProdukt(s, x, produkt, fehlerProdukt);
+        zweiSumme(produkt, p[j], s, fehlerSumme);
+        c = c * x + (fehlerProdukt + fehlerSumme);
+        if constexpr (mitSchranke) {
+            if (produkt != 0.0 && std::abs(produkt) < 0x1p-969)
+                return false;
+            b = b * ax + (std::abs(fehlerProdukt) + std::abs(fehlerSumme) + 0x1p-1021);
+            ohneRundung = ohneRundung && fehlerProdukt == 0.0 && fehlerSumme == 0.0;
+        }
+    }
+    ergebnis = s + c;
+    if constexpr (mitSchranke) {
+        *schranke = sicherGerundet(u * std::abs(ergebnis) + (2 * n + 2) * u * b);
+        *exakt = ohneRundung;
+        return std::isfinite(*schranke);
+    }
+    return std::isfinite(ergebnis);
 }
 
 } // namespace
@@ -38,16 +115,72 @@ void Hauptfenster::Ableiten() {
         if (betrag != 0.0)
             kleinster = std::min(kleinster, betrag);
     }
-    const int skala =
-        std::max({1 - exponent(groesster),
-                  exponent(std::numeric_limits<double>::min()) - exponent(Pnom[0][grad]),
-                  exponent(std::numeric_limits<double>::denorm_min()) - exponent(kleinster)});
+    skala = std::max({1 - exponent(groesster),
+                      exponent(std::numeric_limits<double>::min()) - exponent(Pnom[0][grad]),
+                      exponent(std::numeric_limits<double>::denorm_min()) - exponent(kleinster)});
 
     for (auto& zeile : PnomSkaliert)
         std::fill(std::begin(zeile), std::end(zeile), 0.0);
     for (int j = 0; j <= grad; ++j)
         PnomSkaliert[0][j] = std::ldexp(Pnom[0][j], skala);
     ableitungenBilden(PnomSkaliert, grad);
+
+    // How far each scaled double may lie from the exact coefficient: the
+    // distance of row 0 from its shown number, scaled, and every rounding
+    // of the derivatives, carried down.
+    gerundet = false;
+    for (int k = 0; k <= grad; ++k) {
+        Zeilenschranken& z = schranken[k];
+        const int n = grad - k;
+        z.genau = true;
+        for (int j = 0; j <= n; ++j) {
+            const double d = PnomSkaliert[k][j];
+            double fehler = 0.0;
+            if (k == 0) {
+                const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
+                gerundet = gerundet || gezeigt.gerundet;
+                if (!gezeigt.wieDouble)
+                    fehler = oben(std::ldexp(halbeEinheit(Pnom[0][j]), skala));
+                if (std::ldexp(d, -skala) != Pnom[0][j])
+                    fehler = oben(fehler + 0x1p-1074);
+            } else {
+                const double faktor = j + 1;
+                const double vorher = PnomSkaliert[k - 1][j + 1];
+                const double rundung = std::abs(std::fma(faktor, vorher, -d));
+                fehler = faktor * schranken[k - 1].fehler[j + 1] + rundung;
+                if (d != 0.0 && std::abs(d) < 0x1p-969)
+                    fehler += 0x1p-1074;
+                if (fehler != 0.0)
+                    fehler = oben(fehler);
+            }
+            z.fehler[j] = fehler;
+            z.genau = z.genau && fehler == 0.0;
+            z.betrag[j] = oben(std::abs(d) + fehler + unterlauf);
+            z.horner[j] = oben((2 * n + 1) * u * std::abs(d) + fehler + unterlauf);
+        }
+    }
+
+    // The uncertainty of the rounded coefficients, half a unit of the last
+    // digit shown, carried down the derivatives as bounds from both sides.
+    if (!gerundet)
+        return;
+    for (int j = 0; j <= grad; ++j) {
+        const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
+        double halbeStelle = 0.0;
+        if (gezeigt.gerundet) {
+            const std::string text = "5e" + std::to_string(gezeigt.exponent - 1);
+            std::from_chars(text.data(), text.data() + text.size(), halbeStelle);
+        }
+        schranken[0].unsicherOben[j] =
+            halbeStelle == 0.0 ? 0.0 : oben(std::ldexp(oben(halbeStelle), skala)) + unterlauf;
+        schranken[0].unsicherUnten[j] = unten(std::ldexp(unten(halbeStelle), skala));
+    }
+    for (int k = 1; k <= grad; ++k)
+        for (int j = 0; j <= grad - k; ++j) {
+            const double faktor = j + 1;
+            schranken[k].unsicherOben[j] = oben(faktor * schranken[k - 1].unsicherOben[j + 1]);
+            schranken[k].unsicherUnten[j] = unten(faktor * schranken[k - 1].unsicherUnten[j + 1]);
+        }
 }
 
 double Hauptfenster::fn(int k, double x) const {
@@ -61,26 +194,68 @@ double Hauptfenster::wert(int k, double x) const {
     return horner(PnomSkaliert[k], grad - k, x);
 }
 
+double Hauptfenster::fehlerSchranke(int k, double r) const {
+    return sicherGerundet(horner(schranken[k].horner, grad - k, r));
+}
+
+const ExakteZeilen& Hauptfenster::exakteZeilen() const {
+    if (!exakt.gebildet)
+        exakt.bilden(Koeffizienten, grad);
+    return exakt;
+}
+
+int Hauptfenster::sicheresVorzeichen(int k, double x) const {
+    // Nearly always the value in doubles is further from 0 than its error
+    // can be; near a root, the compensated value where the doubles are the
+    // exact coefficients; exact arithmetic only where neither tells.
+    const double y = wert(k, x);
+    const double groesste = std::numeric_limits<double>::max();
+    if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste)
+        return vorzeichen(y);
+    if (schranken[k].genau) {
+        double genau = 0.0, schranke = 0.0;
+        bool ohneRundung = false;
+        if (kompensiertHorner<true>(PnomSkaliert[k], grad - k, x, genau, &schranke, &ohneRundung)) {
+            if (std::abs(genau) > schranke && std::abs(genau) <= groesste)
+                return vorzeichen(genau);
+            if (genau == 0.0 && ohneRundung)
+                return 0;
+        }
+    }
+    return vorzeichenBei(exakteZeilen().zeile[static_cast<std::size_t>(k)], x);
+}
+
+bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {
+    const int n = grad - k;
+    const double y = std::abs(wert(k, x));
+    const double fehler = fehlerSchranke(k, std::abs(x));
+    const double obergrenze = sicherGerundet(horner(schranken[k].unsicherOben, n, std::abs(x)));
+    const double untergrenze = horner(schranken[k].unsicherUnten, n, std::abs(x)) * (1 - 0x1p-46);
+    if (std::isfinite(y) && std::isfinite(obergrenze)) {
+        if (sicherGerundet(y + fehler) <= (untergrenze < 0x1p-1000 ? 0.0 : untergrenze))
+            return true;
+        if ((y - fehler) * (1 - 0x1p-46) > obergrenze)
+            return false;
+    }
+    const ExakteZeilen& e = exakteZeilen();
+    return betragHoechstens(e.zeile[static_cast<std::size_t>(k)],
+                            e.unsicherheit[static_cast<std::size_t>(k)], x);
+}
+
 bool Hauptfenster::IstNull(double v) const {
     return std::abs(v) < 1e-9;
 }
 
 bool Hauptfenster::IstNullstelle(int k, double x) const {
-    // A root is a point whose value is no larger than the rounding error its
-    // own Horner evaluation may have made: the running error bound, which
-    // needs no tolerance and so holds at every scale.
-    const double* p = PnomSkaliert[k];
-    const int n = grad - k;
-    const double ax = std::abs(x);
-    double y = p[n];
-    double mu = std::abs(y) / 2;
-    for (int j = n - 1; j >= 0; --j) {
-        y = x * y + p[j];
-        mu = ax * mu + std::abs(y);
-    }
-    // An exact 0 is a root even where the bound has overflowed on the way.
-    if (y == 0.0)
-        return true;
-    const double schranke = 0x1p-53 * (2 * mu - std::abs(y));
-    return std::isfinite(y) && std::isfinite(schranke) && std::abs(y) <= schranke;
+    // A root of the equation as shown: exactly where every coefficient is
+    // exact, within the shown uncertainty where some is rounded.
+    return gerundet ? innerhalbUnsicherheit(k, x) : sicheresVorzeichen(k, x) == 0;
+}
+
+double Hauptfenster::genauerWert(int k, double x) const {
+    double ergebnis = 0.0;
+    // Where a step overflowed, its error terms are NaN: plain Horner then.
+    if (!kompensiertHorner<false>(PnomSkaliert[k], grad - k, x, ergebnis, nullptr, nullptr))
+        return wert(k, x);
+    return ergebnis;
 }

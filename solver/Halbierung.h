@@ -20,42 +20,79 @@ inline double horner(const double* p, int n, double x) {
     return s;
 }
 
-template <class Wert, class Mitte>
-double halbierenMit(Wert wert, Mitte mitte, double a, double b, double boden) {
+// Where a bisection ended: the root lies in [a, b]. offen: it stopped at the
+// midpoint m, whose sign doubles could not tell.
+struct Klammer {
+    double a, b, m;
+    bool offen;
+};
+
+template <class Wert, class Schranke, class Genau, class Mitte>
+Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, double a, double b,
+                     int links, double boden) {
     const auto weiter = [boden](double a, double b) {
         const double breite = b - a;
         return breite > 1e-11 ||
                (breite > 1e-11 * std::max(std::abs(a), std::abs(b)) && breite > boden);
     };
+    const auto sicher = [](double y, double fehler) {
+        return std::abs(y) > fehler && std::abs(y) <= std::numeric_limits<double>::max();
+    };
+    // A value beyond the bound has its sign for certain. The bound holds
+    // for every point up to r; taken anew only when a value falls within it,
+    // as the ends close in, and then for the midpoint alone.
+    double r = std::max(std::abs(a), std::abs(b));
+    double fehler = schranke(r);
     double m = mitte(a, b);
-    int links = vorzeichen(wert(a));
     while (weiter(a, b)) {
         m = mitte(a, b);
         if (m == a || m == b)
             break;
-        const int vz = vorzeichen(wert(m));
-        if (links * vz > 0) {
-            a = m;
-            links = vz;
-        } else {
-            b = m;
+        const double y = wert(m);
+        int vz = vorzeichen(y);
+        if (!sicher(y, fehler)) {
+            const double enger = std::max(std::abs(a), std::abs(b));
+            if (enger < r) {
+                r = enger;
+                fehler = schranke(r);
+            }
+            const double hier = sicher(y, fehler) ? fehler : schranke(std::abs(m));
+            if (!sicher(y, hier)) {
+                // Within the rounding noise: the caller decides there. Where
+                // the value or its bound overflowed, the sign is asked for.
+                if (std::isfinite(y) && std::isfinite(hier))
+                    return {a, b, m, true};
+                vz = genau(m);
+                if (vz == 0)
+                    return {m, m, m, false};
+            }
         }
+        if (vz == links)
+            a = m;
+        else
+            b = m;
     }
-    return m;
+    return {a, b, m, false};
 }
 
-// Bisection of [a, b], where wert changes its sign: halves while b - a is
-// wider than 1e-11, or wider than 1e-11 relative to the ends and than boden,
-// the least width worth telling near 0; and only until the midpoint equals
-// an end, since doubles cannot halve any further. Returns the last midpoint.
-// An exact zero or a NaN at a midpoint makes it the right end. wert is a
-// parameter, so that a test can follow every point the halving evaluates.
-template <class Wert> double halbieren(Wert wert, double a, double b, double boden) {
+// Bisection of [a, b], where the value has the sign links at a and the
+// other one at b: halves while b - a is wider than 1e-11, or wider than
+// 1e-11 relative to the ends and than boden, the least width worth telling
+// near 0; and only until the midpoint equals an end, since doubles cannot
+// halve any further, or until a midpoint's value lies within schranke(r),
+// the error bound of wert for |x| <= r; genau(x) is the sign where wert
+// overflows. wert is a parameter, so that a test can follow every point
+// the halving evaluates.
+template <class Wert, class Schranke, class Genau>
+Klammer halbieren(Wert wert, Schranke schranke, Genau genau, double a, double b, int links,
+                  double boden) {
     // Far from overflow, (a + b) / 2 is what std::midpoint returns, without
     // its tests in every step; the ends only move inwards.
     if (std::max(std::abs(a), std::abs(b)) <= std::numeric_limits<double>::max() / 2)
         return halbierenMit(
-            wert, [](double a, double b) { return (a + b) / 2; }, a, b, boden);
+            wert, schranke, genau, [](double a, double b) { return (a + b) / 2; }, a, b, links,
+            boden);
     return halbierenMit(
-        wert, [](double a, double b) { return std::midpoint(a, b); }, a, b, boden);
+        wert, schranke, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b, links,
+        boden);
 }

@@ -3,112 +3,185 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <limits>
 
 namespace {
 
-bool entgegengesetzt(double a, double b) {
-    return vorzeichen(a) * vorzeichen(b) < 0;
+double oben(double v) {
+    return std::nextafter(v, std::numeric_limits<double>::infinity());
 }
 
-// Error-free transformations: s + fehler and p + fehler are exactly a + b
-// and a * b.
-void zweiSumme(double a, double b, double& s, double& fehler) {
-    s = a + b;
-    const double z = s - a;
-    fehler = (a - (s - z)) + (b - z);
-}
-
-void zweiProdukt(double a, double b, double& p, double& fehler) {
-    p = a * b;
-    fehler = std::fma(a, b, -p);
-}
+// One of the cut points of a row: the sign of the row there, 0 for a root;
+// unsicher: a root only within the shown uncertainty.
+struct Schnitt {
+    double x;
+    int vorzeichen;
+    bool unsicher;
+};
 
 } // namespace
 
 void Hauptfenster::NullstellenBerechnen() {
-    // The linear derivative has its root in closed form.
-    Nullstellen[grad - 1][0] = 1.0;
-    Nullstellen[grad - 1][1] = -Pnom[grad - 1][0] / Pnom[grad - 1][1];
-    if (grad == 1)
+    // The linear derivative has its root in closed form; its enclosure is
+    // made exact.
+    const int g = grad;
+    Wurzel& linear = wurzeln[g - 1][0];
+    const double x = -Pnom[g - 1][0] / Pnom[g - 1][1];
+    const int links = sicheresVorzeichen(g - 1, xlinks);
+    const int rechts = sicheresVorzeichen(g - 1, xrechts);
+    if (links == 0 || rechts == 0) {
+        const double ende = links == 0 ? xlinks : xrechts;
+        linear = {ende, ende, ende, g - 1, 0, false};
+    } else {
+        linear = {std::clamp(x, xlinks, xrechts), xlinks, xrechts, g - 1, links, false};
+        eingrenzen(linear, g == 1);
+    }
+    Nullstellen[g - 1][0] = 1.0;
+    Nullstellen[g - 1][1] = linear.wert;
+    if (g == 1)
         return;
 
-    std::vector<double> grenzen;
-    std::vector<char> istWurzel;
-    std::vector<double> kandidaten;
-    grenzen.reserve(static_cast<std::size_t>(grad) + 1);
-    istWurzel.reserve(static_cast<std::size_t>(grad) + 1);
-    kandidaten.reserve(static_cast<std::size_t>(grad) + 1);
-    for (int n = grad - 2; n >= 0; --n) {
+    std::array<Schnitt, 12> schnitte{};
+    std::array<Wurzel, 11> kandidaten{};
+    for (int n = g - 2; n >= 0; --n) {
         // The roots of the next derivative cut the interval into pieces on
-        // which the n-th derivative is monotone.
-        grenzen.clear();
-        grenzen.push_back(xlinks);
+        // which the n-th derivative is monotone: at most one root a piece,
+        // and one at a cut point where the derivative has a root as well.
         const int q = static_cast<int>(Nullstellen[n + 1][0]);
-        for (int i = 1; i <= q; ++i)
-            grenzen.push_back(Nullstellen[n + 1][i]);
-        grenzen.push_back(xrechts);
+        const int punkte = q + 2;
+        const auto istRand = [&](int i) { return i == 0 || i == punkte - 1; };
+        for (int i = 0; i < punkte; ++i) {
+            if (istRand(i)) {
+                const double ende = i == 0 ? xlinks : xrechts;
+                schnitte[i] = {ende, sicheresVorzeichen(n, ende), false};
+            } else {
+                Wurzel& w = wurzeln[n + 1][i - 1];
+                schnitte[i] = {0.0, vorzeichenAmSchnitt(n, w), w.unsicher};
+                schnitte[i].x = w.wert;
+                Nullstellen[n + 1][i] = w.wert;
+            }
+        }
+        // Where some coefficient is rounded, a cut point is a root also when
+        // the value there is within the shown uncertainty: the multiple root
+        // that rounding split or made complex. Not beside a root of the
+        // equation as shown, which would only add one.
+        if (gerundet) {
+            const auto exakt = schnitte;
+            for (int i = 1; i + 1 < punkte; ++i)
+                if (exakt[i].vorzeichen != 0 && exakt[i - 1].vorzeichen != 0 &&
+                    exakt[i + 1].vorzeichen != 0 && IstNullstelle(n, exakt[i].x))
+                    schnitte[i] = {exakt[i].x, 0, true};
+        }
 
-        istWurzel.clear();
-        for (const double g : grenzen)
-            istWurzel.push_back(IstNullstelle(n, g));
-
-        kandidaten.clear();
-        // Adjacent cut points that both count as roots are one multiple
-        // root, split by rounding: keep the one that stays a root through
-        // more derivatives, the left one on a tie. A strict dip in that count
-        // between two higher ones parts two multiple roots: keep both.
-        int besteVielfachheit = 0;
-        int tiefsteSeither = 0;
-        for (std::size_t j = 0; j < grenzen.size(); ++j) {
-            if (istWurzel[j]) {
-                const int v = Vielfachheit(n, grenzen[j]);
-                const bool inFolge = j > 0 && istWurzel[j - 1];
-                if (!inFolge || (tiefsteSeither < besteVielfachheit && v > tiefsteSeither)) {
-                    kandidaten.push_back(grenzen[j]);
-                    besteVielfachheit = tiefsteSeither = v;
-                } else if (v > besteVielfachheit) {
-                    kandidaten.back() = grenzen[j];
-                    besteVielfachheit = tiefsteSeither = v;
-                } else {
-                    tiefsteSeither = std::min(tiefsteSeither, v);
-                }
+        int anzahl = 0;
+        for (int i = 0; i < punkte; ++i) {
+            if (schnitte[i].vorzeichen == 0) {
+                Wurzel& w = kandidaten[anzahl++];
+                w = istRand(i) ? Wurzel{schnitte[i].x, schnitte[i].x, schnitte[i].x, n, 0, false}
+                               : wurzeln[n + 1][i - 1];
+                w.unsicher = schnitte[i].unsicher;
                 continue;
             }
             // A root on the right end is that end's, as the next cut point.
-            if (j + 1 == grenzen.size() || istWurzel[j + 1])
+            if (i + 1 == punkte || schnitte[i + 1].vorzeichen == 0)
                 continue;
-            const double a = grenzen[j];
-            const double b = grenzen[j + 1];
-            if (entgegengesetzt(wert(n, a), wert(n, b)))
-                kandidaten.push_back(NullstelleVerfeinern(n, FindeNullstelle(n, a, b)));
+            if (schnitte[i].vorzeichen * schnitte[i + 1].vorzeichen < 0 &&
+                schnitte[i].x < schnitte[i + 1].x)
+                kandidaten[anzahl++] =
+                    stueckWurzel(n, schnitte[i].x, schnitte[i + 1].x, schnitte[i].vorzeichen);
         }
 
         // The listed roots closer than the merge distance are listed once,
-        // the first. A derivative keeps every root as a cut point, however
-        // close, so that each piece below stays monotone. The row cannot
-        // overflow: of the q + 2 points, a piece between two that are no
-        // roots gives at most one root, and a run of roots at most one for
-        // every two points, so row n gets at most q + 1 <= grad - n.
+        // the first, each shown as its exact value rounds. A derivative
+        // keeps every root as a cut point, however close, so that each piece
+        // below stays monotone. The row cannot overflow: of the q + 2 points,
+        // each piece between two that are no roots gives at most one root,
+        // and no piece beside a root gives any.
         const double abstand = n == 0 ? 0.00001 : 0.0;
-        int anzahl = 0;
-        for (const double kandidat : kandidaten) {
-            if (anzahl == 0 || std::abs(kandidat - Nullstellen[n][anzahl]) > abstand)
-                Nullstellen[n][++anzahl] = kandidat;
+        int behalten = 0;
+        for (int i = 0; i < anzahl; ++i) {
+            Wurzel& w = kandidaten[i];
+            if (n == 0)
+                eingrenzen(w, true);
+            if (behalten == 0 || std::abs(w.wert - wurzeln[n][behalten - 1].wert) > abstand)
+                wurzeln[n][behalten++] = w;
         }
-        Nullstellen[n][0] = anzahl;
+        for (int i = 0; i < behalten; ++i)
+            Nullstellen[n][i + 1] = wurzeln[n][i].wert;
+        Nullstellen[n][0] = behalten;
     }
 }
 
-int Hauptfenster::Vielfachheit(int n, double x) const {
-    // Row grad is a nonzero constant, so the count ends there at the latest.
-    int v = 0;
-    while (IstNullstelle(n + v, x))
-        ++v;
-    return v;
+int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
+    // A root only within the uncertainty stands for itself.
+    if (w.unsicher)
+        return sicheresVorzeichen(n, w.wert);
+    // w encloses a root xi of row n + 1, where row n has a root exactly
+    // when it shares one with the row of which xi is a simple root. Since
+    // row n + 1 vanishes at xi, row n differs at w.wert from its value at xi
+    // by at most half the width squared times the bound of row n + 2 over
+    // the enclosure.
+    bool geteilt = false;
+    for (;;) {
+        if (w.links == w.rechts)
+            return sicheresVorzeichen(n, w.links);
+        const double breite = oben(w.rechts - w.links);
+        const double weite = std::max(std::abs(w.links), std::abs(w.rechts));
+        const double kruemmung =
+            horner(schranken[n + 2].betrag, grad - n - 2, weite) * (1 + 0x1p-46);
+        const double taylor = oben(oben(kruemmung * breite) * breite) / 2;
+        const double y = wert(n, w.wert);
+        if (std::abs(y) > oben(fehlerSchranke(n, std::abs(w.wert)) + taylor) &&
+            std::abs(y) <= std::numeric_limits<double>::max())
+            return vorzeichen(y);
+
+        if (!geteilt) {
+            geteilt = true;
+            exakteZeilen();
+            const Ganzpolynom& teiler = exakt.gemeinsamerTeiler(n, w.herkunft);
+            if (teiler.size() > 1) {
+                const int l = vorzeichenBei(teiler, w.links);
+                const int r = vorzeichenBei(teiler, w.rechts);
+                if (l == 0 || r == 0) {
+                    w.links = w.rechts = w.wert = l == 0 ? w.links : w.rechts;
+                    return 0;
+                }
+                if (l != r)
+                    return 0;
+            }
+        }
+        // xi is no root of row n: its sign shows once the enclosure is
+        // narrow enough, exactly where doubles cannot tell.
+        const ExakteZeilen& e = exakteZeilen();
+        const int s = vorzeichenBei(e.zeile[static_cast<std::size_t>(n)], w.wert);
+        if (s != 0 &&
+            betragBei(e.zeile[static_cast<std::size_t>(n)], e.zehnerExponent, skala, w.wert) *
+                    (1 - 0x1p-46) >
+                taylor)
+            return s;
+        if (!verfeinern(w))
+            return s;
+    }
 }
 
-double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
+bool Hauptfenster::verfeinern(Wurzel& w) const {
+    // One halving of the enclosure on the sign of the row that has the root
+    // as a simple one.
+    const double m = w.links / 2 + w.rechts / 2;
+    if (!(m > w.links && m < w.rechts))
+        return false;
+    const int s = sicheresVorzeichen(w.herkunft, m);
+    if (s == 0)
+        w.links = w.rechts = m;
+    else if (s == w.vorzeichenLinks)
+        w.links = m;
+    else
+        w.rechts = m;
+    w.wert = std::clamp(w.wert, w.links, w.rechts);
+    return true;
+}
+
+Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
     // No nonzero root of row k lies closer to 0 than the bound below
     // (Cauchy's, for the reversed polynomial): near 0 the halving stops at a
     // width of 1e-11 times that bound.
@@ -120,36 +193,96 @@ double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
     double darueber = 0.0;
     for (int j = unten + 1; j <= n; ++j)
         darueber = std::max(darueber, std::abs(p[j]));
-    const double schranke = std::abs(p[unten]) / (std::abs(p[unten]) + darueber);
-    return halbieren([p, n](double x) { return horner(p, n, x); }, a, b, 1e-11 * schranke);
+    const double boden = 1e-11 * (std::abs(p[unten]) / (std::abs(p[unten]) + darueber));
+    return halbieren([p, n](double x) { return horner(p, n, x); },
+                     [this, k](double r) { return fehlerSchranke(k, r); },
+                     [this, k](double x) { return sicheresVorzeichen(k, x); }, a, b, links, boden);
 }
 
-double Hauptfenster::genauerWert(int k, double x) const {
-    // Compensated Horner: the rounding errors of every step are carried
-    // along exactly and added at the end, as if computed in twice the
-    // precision. std::fma is correctly rounded everywhere, so the result
-    // is the same on every machine.
-    const double* p = PnomSkaliert[k];
-    double s = p[grad - k];
-    double c = 0.0;
-    for (int j = grad - k - 1; j >= 0; --j) {
-        double produkt = 0.0, fehlerProdukt = 0.0, fehlerSumme = 0.0;
-        zweiProdukt(s, x, produkt, fehlerProdukt);
-        zweiSumme(produkt, p[j], s, fehlerSumme);
-        c = c * x + (fehlerProdukt + fehlerSumme);
+double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
+    return halbierenIn(k, a, b, sicheresVorzeichen(k, a)).m;
+}
+
+Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int links) const {
+    Klammer k = halbierenIn(n, a, b, links);
+    if (k.a == k.b)
+        return {k.a, k.a, k.a, n, 0, false};
+    if (k.offen) {
+        const int s = sicheresVorzeichen(n, k.m);
+        if (s == 0)
+            return {k.m, k.m, k.m, n, 0, false};
+        (s == links ? k.a : k.b) = k.m;
     }
-    const double ergebnis = s + c;
-    // Where a step overflowed, its error terms are NaN: plain Horner then.
-    return std::isfinite(ergebnis) ? ergebnis : wert(k, x);
+    const double x = std::clamp(NullstelleVerfeinern(n, k.m), k.a, k.b);
+    if (getenv("DBG"))
+        fprintf(stderr, "stueck n=%d [%.17g, %.17g] m=%.17g offen=%d newton=%.17g x=%.17g\n", n,
+                k.a, k.b, k.m, k.offen, NullstelleVerfeinern(n, k.m), x);
+    return {x, k.a, k.b, n, links, false};
+}
+
+void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
+    // Narrows the enclosure around the double found: first at that double,
+    // then a few units in its last place further towards the root, and only
+    // then by halving. A listed root until both ends are shown alike, so
+    // that it is shown as it rounds, at most to neighbouring doubles; a cut
+    // point by two steps.
+    if (w.unsicher)
+        return;
+    // The root lies on the side of wert where the sign differs from its own.
+    int richtung = w.wert == w.links ? 1 : w.wert == w.rechts ? -1 : 0;
+    double schritt = 0.0;
+    for (int versuch = 0; w.links < w.rechts; ++versuch) {
+        if (anzeige ? gezeigt(w.links) == gezeigt(w.rechts) : versuch >= 2)
+            break;
+        double t = w.links / 2 + w.rechts / 2;
+        if (richtung == 0 && versuch == 0) {
+            t = w.wert;
+        } else if (richtung != 0 && versuch < 4) {
+            schritt = std::max(schritt * 16, 4 * (oben(std::abs(w.wert)) - std::abs(w.wert)));
+            const double probe = w.wert + richtung * schritt;
+            if (probe > w.links && probe < w.rechts)
+                t = probe;
+        }
+        if (!(t > w.links && t < w.rechts))
+            break;
+        const int s = sicheresVorzeichen(w.herkunft, t);
+        if (s == 0) {
+            w.links = w.rechts = w.wert = t;
+            return;
+        }
+        if (s == w.vorzeichenLinks)
+            w.links = t;
+        else
+            w.rechts = t;
+        if (t == w.wert)
+            richtung = s == w.vorzeichenLinks ? 1 : -1;
+    }
+    w.wert = std::clamp(w.wert, w.links, w.rechts);
+    // A root at the number shown, or within a unit of its last place, such
+    // as 12.5 or 0.1, is listed as that number.
+    const double text = gezeigt(w.wert);
+    if (!anzeige || text == w.wert || !(text > w.links && text < w.rechts) ||
+        !(std::abs(w.wert - text) <= 1e-11 * std::max(1.0, std::abs(text))))
+        return;
+    const int s = sicheresVorzeichen(w.herkunft, text);
+    if (s == 0) {
+        w.links = w.rechts = w.wert = text;
+        return;
+    }
+    const double nachbar = std::nextafter(text, s == w.vorzeichenLinks ? w.rechts : w.links);
+    if (nachbar > w.links && nachbar < w.rechts && sicheresVorzeichen(w.herkunft, nachbar) != s) {
+        (s == w.vorzeichenLinks ? w.links : w.rechts) = text;
+        (s == w.vorzeichenLinks ? w.rechts : w.links) = nachbar;
+        w.wert = text;
+    }
 }
 
 double Hauptfenster::NullstelleVerfeinern(int k, double x) const {
-    // The bisection stops at 1e-11 on the computed sign change; a few Newton
-    // steps on the compensated value take the root to the last digits. A
-    // step counts only while the value falls, which also stops a step to an
-    // infinite or NaN point. It never leaves the piece: the root lies
-    // further from the piece's ends than the zero test's rounding noise,
-    // else an end would count as the root.
+    // The bisection stops at 1e-11, or where doubles no longer tell the sign;
+    // a few Newton steps on the compensated value take the root to the last
+    // digits. A step counts only while the value falls, which also stops a
+    // step to an infinite or NaN point. The caller keeps the result within
+    // the enclosure.
     double v = genauerWert(k, x);
     for (int schritt = 0; schritt < 4 && v != 0.0; ++schritt) {
         const double neu = x - v / wert(k + 1, x);

@@ -141,10 +141,18 @@ void TestAbleiten::istNullstelle_data() {
     QTest::newRow("klein, x = -2") << klein << 0 << -2.0 << false;
     QTest::newRow("gross, x = 3") << QStringList{u"-9000000000000"_s, u""_s, u"1000000000000"_s}
                                   << 0 << 3.0 << true;
-    // A double root at -18.3 whose value is lost in the rounding noise of
-    // the evaluation, about 1e-7 here.
-    QTest::newRow("doppelt im Rauschen") << doppeltImRauschen << 0 << -18.3 << true;
+    // The equation has a double root at -18.3, which is no double: the
+    // nearest double is no root, although its value in doubles is lost in
+    // the rounding noise of the evaluation, about 1e-7 here.
+    QTest::newRow("doppelt, aber kein double") << doppeltImRauschen << 0 << -18.3 << false;
     QTest::newRow("Rauschen ist kein Grund") << doppeltImRauschen << 0 << -18.2 << false;
+    // Rounded coefficients: a root within half a unit of the last digit.
+    QTest::newRow("gerundet, ausserhalb")
+        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << 0 << 1.0 << false;
+    // (x - 1)(x - 12345678901234568) with a1 read as -12345678901234568:
+    // the value 1 at x = 1 is within the two halves of the last digits.
+    QTest::newRow("gerundet, innerhalb")
+        << QStringList{u"12345678901234568"_s, u"-12345678901234569"_s, u"1"_s} << 0 << 1.0 << true;
 }
 
 void TestAbleiten::istNullstelle() {

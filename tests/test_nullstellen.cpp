@@ -91,13 +91,15 @@ namespace {
 // the values it asks for: the first is its left end.
 QList<double> mittelpunkte(const Hauptfenster& w, double a, double b, double& ergebnis) {
     QList<double> punkte;
-    ergebnis = halbieren(
-        [&](double x) {
-            punkte.append(x);
-            return w.fn(0, x);
-        },
-        a, b, 0.0);
-    return punkte.mid(1);
+    ergebnis =
+        halbieren(
+            [&](double x) {
+                punkte.append(x);
+                return w.fn(0, x);
+            },
+            [](double) { return 0.0; }, [](double) { return 0; }, a, b, vorzeichen(w.fn(0, a)), 0.0)
+            .m;
+    return punkte;
 }
 
 } // namespace

@@ -93,22 +93,55 @@ void TestSchwer::gleichungen_data() {
         << mitVielfachheit({{0.01, 4}}, {-1e-8, 0, 0, 0, 1}) << QList<double>{-0.01, 0.01} << 1e-15;
     QTest::newRow("(x - 0.1)^4 wie getippt")
         << QStringList{u"0.0001"_s, u"-0.004"_s, u"0.06"_s, u"-0.4"_s, u"1"_s} << QList<double>{0.1}
-        << 1e-8;
+        << 0.0;
+    QTest::newRow("x^2 - 2.4x + 1.44")
+        << QStringList{u"1.44"_s, u"-2.4"_s, u"1"_s} << QList<double>{1.2} << 0.0;
+    // Two multiple roots close together, every coefficient exact: the
+    // derivatives' roots between them are told apart exactly.
+    QTest::newRow("(x - 13)^4 (4x - 51)^4 (4x - 29)")
+        << QStringList{u"-5603406267069"_s, u"4254940006200"_s,
+                       u"-1426938558318"_s, u"277636185372"_s,
+                       u"-34563303869"_s,   u"2856739764"_s,
+                       u"-156838048"_s,     u"5517440"_s,
+                       u"-112896"_s,        u"1024"_s}
+        << QList<double>{7.25, 12.75, 13} << 0.0;
+    QTest::newRow("(4x + 7)^5 (8x + 13)^4")
+        << QStringList{u"480024727"_s,  u"2553098548"_s, u"6034132832"_s, u"8317731968"_s,
+                       u"7369458432"_s, u"4352123904"_s, u"1713176576"_s, u"433455104"_s,
+                       u"63963136"_s,   u"4194304"_s}
+        << QList<double>{-1.75, -1.625} << 0.0;
+    // Two of the coefficients show 16 digits and so count as rounded; their
+    // uncertainty makes no cut point between the two exact roots a root.
+    QTest::newRow("(x - 12.6)^5 (x - 12.5)^5 als Dezimalzahlen")
+        << QStringList{u"96917631152.34375"_s,
+                       u"-77226429902.34375"_s,
+                       u"27691142456.25"_s,
+                       u"-5883980732.4375"_s,
+                       u"820484083.20375"_s,
+                       u"-78453353.16251"_s,
+                       u"5209422.7505"_s,
+                       u"-237197.51"_s,
+                       u"7087.6"_s,
+                       u"-125.5"_s,
+                       u"1"_s}
+        << QList<double>{12.5, 12.6} << 0.0;
+    // Its roots are a complex pair: 1.0000000000000002 - 1 lies outside half
+    // a unit of the last digit shown.
+    QTest::newRow("x^2 - 2x + 1.0000000000000002")
+        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << QList<double>{} << 0.0;
     // A triple root scaled small: the zero test's bound (2 mu - |y|, mu
     // started at |y| / 2, unit roundoff 2^-53) just holds at the cut point.
     QTest::newRow("1e-4 (x + 12.25)^3")
         << QStringList{u"0.1838265625"_s, u"0.04501875"_s, u"0.003675"_s, u"0.0001"_s}
         << QList<double>{-12.25} << 1e-9;
     // A multiple root next to a simple one, closer than the evaluation's
-    // rounding can tell apart: the listing names the cut point that stays a
-    // root through the most derivatives, the multiple root itself, and the
-    // left one of two such.
+    // rounding can tell apart, but more than the merge distance: both.
     QTest::newRow("(x + 2)^3 (x + 2.0001)")
         << QStringList{u"16.0008"_s, u"32.0012"_s, u"24.0006"_s, u"8.0001"_s, u"1"_s}
-        << QList<double>{-2.0} << 1e-9;
+        << QList<double>{-2.0001, -2.0} << 1e-10;
     QTest::newRow("(x + 2)^2 (x + 1.999989)")
-        << QStringList{u"7.999956"_s, u"11.999956"_s, u"5.999989"_s, u"1"_s} << QList<double>{-2.0}
-        << 1e-9;
+        << QStringList{u"7.999956"_s, u"11.999956"_s, u"5.999989"_s, u"1"_s}
+        << QList<double>{-2.0, -1.999989} << 1e-10;
     // Two triple roots inside their pieces: the Newton steps stop where the
     // value no longer falls, before the rounding noise moves them.
     QTest::newRow("(x + 2.59)^3 (x + 0.128)^3") << QStringList{u"0.036435874807808"_s,

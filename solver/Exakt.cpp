@@ -1,0 +1,238 @@
+#include "Exakt.h"
+
+#include <algorithm>
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+namespace {
+
+mpz_class zehnHoch(int n) {
+    mpz_class z;
+    mpz_ui_pow_ui(z.get_mpz_t(), 10, static_cast<unsigned long>(n));
+    return z;
+}
+
+// x = z * 2^k with z odd, or z = 0.
+void zerlegen(double x, mpz_class& z, long& k) {
+    int e = 0;
+    const double m = std::frexp(x, &e);
+    auto ganz = static_cast<std::int64_t>(std::ldexp(m, 53));
+    k = e - 53L;
+    if (ganz == 0) {
+        z = 0;
+        return;
+    }
+    const int nullen = std::countr_zero(static_cast<std::uint64_t>(ganz < 0 ? -ganz : ganz));
+    ganz /= std::int64_t{1} << nullen;
+    k += nullen;
+    z = static_cast<long>(ganz);
+}
+
+// p(x) times 2^(f n), where x = z / 2^f and n + 1 is p's length: an
+// integer with the sign of p(x). With betrag, p is evaluated at |x|.
+mpz_class homogen(const Ganzpolynom& p, const mpz_class& z, long k, bool betrag) {
+    if (p.empty())
+        return 0;
+    const mpz_class zz = betrag ? mpz_class(abs(z)) : z;
+    const std::size_t n = p.size() - 1;
+    mpz_class s = p[n];
+    if (k >= 0) {
+        const mpz_class x = zz << static_cast<mp_bitcnt_t>(k);
+        for (std::size_t j = n; j-- > 0;)
+            s = s * x + p[j];
+        return s;
+    }
+    const auto f = static_cast<mp_bitcnt_t>(-k);
+    mpz_class glied;
+    for (std::size_t j = n; j-- > 0;) {
+        s *= zz;
+        mpz_mul_2exp(glied.get_mpz_t(), p[j].get_mpz_t(), f * (n - j));
+        s += glied;
+    }
+    return s;
+}
+
+void kuerzen(Ganzpolynom& p) {
+    while (!p.empty() && p.back() == 0)
+        p.pop_back();
+}
+
+// Divided by the gcd of its coefficients, the highest one positive.
+Ganzpolynom primitiv(Ganzpolynom p) {
+    kuerzen(p);
+    if (p.empty())
+        return p;
+    mpz_class inhalt = 0;
+    for (const mpz_class& c : p)
+        mpz_gcd(inhalt.get_mpz_t(), inhalt.get_mpz_t(), c.get_mpz_t());
+    if (p.back() < 0)
+        inhalt = -inhalt;
+    for (mpz_class& c : p)
+        mpz_divexact(c.get_mpz_t(), c.get_mpz_t(), inhalt.get_mpz_t());
+    return p;
+}
+
+// The remainder of a after division by b, up to a constant factor.
+Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
+    while (!a.empty() && a.size() >= b.size()) {
+        const std::size_t d = a.size() - b.size();
+        const mpz_class la = a.back();
+        const mpz_class& lb = b.back();
+        for (mpz_class& c : a)
+            c *= lb;
+        for (std::size_t i = 0; i < b.size(); ++i)
+            a[i + d] -= la * b[i];
+        a = primitiv(std::move(a));
+    }
+    return a;
+}
+
+} // namespace
+
+Dezimalzahl dezimalzahl(QStringView text, double wert) {
+    std::string ziffern;
+    int nachkomma = 0;
+    bool punkt = false;
+    for (const QChar c : text) {
+        if (c == u'.') {
+            punkt = true;
+        } else if (c >= u'0' && c <= u'9') {
+            ziffern.push_back(static_cast<char>(c.unicode()));
+            nachkomma += punkt;
+        }
+    }
+    Dezimalzahl d;
+    const auto erste = ziffern.find_first_not_of('0');
+    if (erste == std::string::npos)
+        return d;
+    ziffern.erase(0, erste);
+    const auto letzte = ziffern.find_last_not_of('0');
+    d.exponent = static_cast<int>(ziffern.size() - 1 - letzte) - nachkomma;
+    ziffern.erase(letzte + 1);
+    d.gerundet = ziffern.size() > 15;
+    d.ziffern = std::stoll(ziffern);
+    if (!text.empty() && text.front() == u'-')
+        d.ziffern = -d.ziffern;
+
+    // ziffern 10^exponent against z 2^k, both made integers.
+    mpz_class links = static_cast<long>(d.ziffern), z;
+    long k = 0;
+    zerlegen(wert, z, k);
+    if (d.exponent >= 0)
+        links *= zehnHoch(d.exponent);
+    else
+        z *= zehnHoch(-d.exponent);
+    if (k >= 0)
+        z <<= static_cast<mp_bitcnt_t>(k);
+    else
+        links <<= static_cast<mp_bitcnt_t>(-k);
+    d.wieDouble = links == z;
+    return d;
+}
+
+int vorzeichenBei(const Ganzpolynom& p, double x) {
+    mpz_class z;
+    long k = 0;
+    zerlegen(x, z, k);
+    return sgn(homogen(p, z, k, false));
+}
+
+bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
+    mpz_class z;
+    long k = 0;
+    zerlegen(x, z, k);
+    // Both homogenised to the same length.
+    Ganzpolynom pp = p, uu = u;
+    const std::size_t laenge = std::max(pp.size(), uu.size());
+    pp.resize(laenge);
+    uu.resize(laenge);
+    return abs(homogen(pp, z, k, false)) <= homogen(uu, z, k, true);
+}
+
+double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) {
+    mpz_class z;
+    long k = 0;
+    zerlegen(x, z, k);
+    mpz_class zaehler = abs(homogen(p, z, k, false));
+    mpz_class nenner = 1;
+    long zweier = skala - (k < 0 ? -k * static_cast<long>(p.size() - 1) : 0);
+    if (zehnerExponent >= 0)
+        zaehler *= zehnHoch(zehnerExponent);
+    else
+        nenner *= zehnHoch(-zehnerExponent);
+    if (zweier >= 0)
+        zaehler <<= static_cast<mp_bitcnt_t>(zweier);
+    else
+        nenner <<= static_cast<mp_bitcnt_t>(-zweier);
+    const mpq_class q(zaehler, nenner);
+    if (q >= mpq_class(DBL_MAX))
+        return DBL_MAX;
+    // mpq_get_d rounds towards zero.
+    return mpq_get_d(q.get_mpq_t());
+}
+
+Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
+    a = primitiv(std::move(a));
+    b = primitiv(std::move(b));
+    if (a.size() < b.size())
+        std::swap(a, b);
+    while (!b.empty()) {
+        Ganzpolynom r = pseudoRest(std::move(a), b);
+        a = std::move(b);
+        b = std::move(r);
+    }
+    return a;
+}
+
+void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad) {
+    *this = ExakteZeilen();
+    // A common power of ten makes every coefficient and every half unit of
+    // a last digit an integer.
+    int unten = 0;
+    bool erste = true;
+    bool gerundet = false;
+    for (int j = 0; j <= grad; ++j) {
+        const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
+        if (d.ziffern == 0)
+            continue;
+        unten = erste ? d.exponent - 1 : std::min(unten, d.exponent - 1);
+        erste = false;
+        gerundet = gerundet || d.gerundet;
+    }
+    zehnerExponent = unten;
+    Ganzpolynom& p = zeile[0];
+    p.resize(static_cast<std::size_t>(grad) + 1);
+    if (gerundet)
+        unsicherheit[0].resize(p.size());
+    for (int j = 0; j <= grad; ++j) {
+        const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
+        if (d.ziffern == 0)
+            continue;
+        const mpz_class stelle = zehnHoch(d.exponent - 1 - unten);
+        p[static_cast<std::size_t>(j)] = mpz_class(static_cast<long>(d.ziffern)) * stelle * 10;
+        if (d.gerundet)
+            unsicherheit[0][static_cast<std::size_t>(j)] = stelle * 5;
+    }
+    for (int k = 1; k <= grad; ++k)
+        for (auto [vorher, jetzt] : {std::pair{&zeile[k - 1], &zeile[k]},
+                                     std::pair{&unsicherheit[k - 1], &unsicherheit[k]}}) {
+            if (vorher->empty())
+                continue;
+            jetzt->resize(vorher->size() - 1);
+            for (std::size_t j = 0; j < jetzt->size(); ++j)
+                (*jetzt)[j] = (*vorher)[j + 1] * static_cast<unsigned long>(j + 1);
+        }
+    gebildet = true;
+}
+
+const Ganzpolynom& ExakteZeilen::gemeinsamerTeiler(int n, int m) {
+    auto& t = teiler[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)];
+    auto& fertig = teilerGebildet[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)];
+    if (!fertig) {
+        t = ggT(zeile[static_cast<std::size_t>(n)], zeile[static_cast<std::size_t>(m)]);
+        fertig = true;
+    }
+    return t;
+}

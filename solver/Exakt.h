@@ -1,0 +1,58 @@
+#pragma once
+
+// Exact arithmetic for the few decisions doubles cannot make safely: a
+// coefficient as its text shows it, and polynomials with integer
+// coefficients evaluated exactly at a double, which is a binary fraction.
+
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <gmpxx.h>
+#include <vector>
+
+// A coefficient as the field shows it: ziffern * 10^exponent. Up to 15
+// significant digits it is exactly that number; with 16 or 17 (as many as a
+// double holds) it stands for a rounded number, uncertain by half a unit of
+// its last digit.
+struct Dezimalzahl {
+    std::int64_t ziffern = 0; // with the sign, no trailing zeros
+    int exponent = 0;
+    bool gerundet = false;
+    // The double read in is this number exactly (integers, binary fractions).
+    bool wieDouble = true;
+};
+
+// The number a text written by Str says, from its digits and its power of
+// ten; wert is the double the text reads back as.
+Dezimalzahl dezimalzahl(QStringView text, double wert);
+
+// Coefficients, constant first; the highest is nonzero, or there is none.
+using Ganzpolynom = std::vector<mpz_class>;
+
+// The sign of p at x, exactly.
+int vorzeichenBei(const Ganzpolynom& p, double x);
+// Whether |p(x)| <= u(|x|), exactly; u has no negative coefficient.
+bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x);
+// |p(x)| 10^zehnerExponent 2^skala as a double rounded towards zero.
+double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x);
+// The greatest common divisor, up to a constant factor.
+Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b);
+
+// The entered equation and its derivatives exactly, each times the same
+// positive power of ten, so that every coefficient is an integer; and the
+// uncertainty of the rounded coefficients carried through the derivatives.
+// Formed only when a decision needs them; the common divisors of the rows
+// are kept as they are found.
+struct ExakteZeilen {
+    bool gebildet = false;
+    // Row k is zeile[k] times 10^zehnerExponent.
+    int zehnerExponent = 0;
+    std::array<Ganzpolynom, 11> zeile;
+    std::array<Ganzpolynom, 11> unsicherheit;
+    std::array<std::array<Ganzpolynom, 11>, 11> teiler;
+    std::array<std::array<bool, 11>, 11> teilerGebildet{};
+
+    void bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad);
+    // gcd(row n, row m).
+    const Ganzpolynom& gemeinsamerTeiler(int n, int m);
+};
