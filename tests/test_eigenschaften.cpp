@@ -17,6 +17,7 @@ class TestEigenschaften : public QObject {
 
 private Q_SLOTS:
     void bekannteWurzeln();
+    void mehrfacheWurzeln();
     void unsinn();
 };
 
@@ -53,6 +54,12 @@ QString dezimal(const mpz_class& n, long verschiebung) {
             ziffern.pop_back();
     }
     return QString::fromLatin1((n < 0 && ziffern != "0" ? "-" : "") + ziffern);
+}
+
+// Digits from the first nonzero one to the last.
+int signifikanteStellen(const QString& text) {
+    static const QRegularExpression ziffern(u"[1-9]([0-9.]*[1-9])?"_s);
+    return static_cast<int>(ziffern.match(text).captured(0).remove(u'.').size());
 }
 
 mpz_class zehnHoch(unsigned long d) {
@@ -185,6 +192,61 @@ void TestEigenschaften::bekannteWurzeln() {
     qInfo("%d of %d equations had roots that doubles can tell apart", geprueft, anzahl);
     // Keep the exact claim from passing on next to nothing.
     QVERIFY(geprueft > anzahl / 3);
+}
+
+// Two multiple roots 0.1 to 0.25 apart, on short decimals, and perhaps a
+// simple root elsewhere, typed as the exact decimals the fields show back:
+// every root listed once and shown as it is.
+void TestEigenschaften::mehrfacheWurzeln() {
+    std::mt19937_64 zufall(20261209);
+    auto ganz = [&](long a, long b) { return std::uniform_int_distribution<long>(a, b)(zufall); };
+    Hauptfenster w;
+    int geprueft = 0;
+    for (int versuch = 0; geprueft < 1500 && versuch < 20000; ++versuch) {
+        const long d = ganz(1, 3);
+        const long skala = zehnHoch(static_cast<unsigned long>(d)).get_si();
+        const long a = ganz(-3 * skala, 3 * skala);
+        const long abstand = ganz(skala / 10, skala / 4);
+        QList<std::pair<long, int>> wurzeln = {
+            {a, static_cast<int>(ganz(1, 5))},
+            {a + std::max(1L, abstand), static_cast<int>(ganz(2, 5))}};
+        if (ganz(0, 1) == 1) {
+            const long c = ganz(-5 * skala, 5 * skala);
+            if (std::abs(c - a) > skala / 2 && std::abs(c - a - abstand) > skala / 2)
+                wurzeln.append({c, 1});
+        }
+        std::vector<mpz_class> p = {1};
+        int grad = 0;
+        for (const auto& [r, m] : wurzeln)
+            for (int i = 0; i < m; ++i, ++grad)
+                p = mal(p, {-r, skala});
+        if (grad > 10)
+            continue;
+        QStringList texte;
+        bool kurz = true;
+        for (const mpz_class& c : p) {
+            texte.append(dezimal(c, -d * grad));
+            kurz = kurz && signifikanteStellen(texte.back()) <= 15;
+        }
+        if (!kurz)
+            continue;
+        ++geprueft;
+        loesen(w, texte);
+        std::sort(wurzeln.begin(), wurzeln.end());
+        QStringList erwartet;
+        for (const auto& [r, m] : wurzeln)
+            erwartet.append(dezimal(r, -d));
+        QStringList gezeigt;
+        static const QRegularExpression zeile(u"x[0-9]+  =  (-?[0-9.]+) "_s);
+        for (auto treffer = zeile.globalMatch(ausgabe(w)); treffer.hasNext();)
+            gezeigt.append(treffer.next().captured(1));
+        QVERIFY2(gezeigt == erwartet,
+                 qPrintable(gezeigt.join(u", "_s) + u" for "_s + erwartet.join(u", "_s) + u"\n"_s +
+                            texte.join(u" | "_s)));
+        const QString fehler = invariantenVerletzt(w);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler + u"\n"_s + texte.join(u" | "_s)));
+    }
+    QCOMPARE(geprueft, 1500);
 }
 
 void TestEigenschaften::unsinn() {
