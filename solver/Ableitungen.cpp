@@ -26,13 +26,14 @@ int exponent(double v) {
     return e;
 }
 
-// The next double up: a bound of a nonnegative result rounded to nearest.
+// At least the next double up from a nonnegative v: a bound of a result
+// rounded to nearest.
 double oben(double v) {
-    return std::nextafter(v, std::numeric_limits<double>::infinity());
+    return v * (1 + 0x1p-51) + 0x1p-1074;
 }
 
 double unten(double v) {
-    return std::max(0.0, std::nextafter(v, 0.0));
+    return std::max(0.0, v * (1 - 0x1p-51) - 0x1p-1074);
 }
 
 // Half the gap to the next double up: as far as a number that rounds to v

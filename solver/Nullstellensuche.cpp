@@ -7,8 +7,9 @@
 
 namespace {
 
+// At least the next double up from a nonnegative v.
 double oben(double v) {
-    return std::nextafter(v, std::numeric_limits<double>::infinity());
+    return v * (1 + 0x1p-51) + 0x1p-1074;
 }
 
 // One of the cut points of a row: the sign of the row there, 0 for a root;
@@ -122,7 +123,7 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
     // by at most half the width squared times the bound of row n + 2 over
     // the enclosure.
     bool geteilt = false;
-    for (;;) {
+    for (int runde = 0;; ++runde) {
         if (w.links == w.rechts)
             return sicheresVorzeichen(n, w.links);
         const double breite = oben(w.rechts - w.links);
@@ -151,16 +152,19 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             }
         }
         // xi is no root of row n: its sign shows once the enclosure is
-        // narrow enough, exactly where doubles cannot tell.
-        const ExakteZeilen& e = exakteZeilen();
-        const int s = vorzeichenBei(e.zeile[static_cast<std::size_t>(n)], w.wert);
-        if (s != 0 &&
-            betragBei(e.zeile[static_cast<std::size_t>(n)], e.zehnerExponent, skala, w.wert) *
-                    (1 - 0x1p-46) >
-                taylor)
-            return s;
+        // narrow enough; after a few halvings, exactly where doubles cannot
+        // tell.
+        int s = 0;
+        if (runde >= 4) {
+            const ExakteZeilen& e = exakteZeilen();
+            const Ganzpolynom& zeile = e.zeile[static_cast<std::size_t>(n)];
+            s = vorzeichenBei(zeile, w.wert);
+            if (s != 0 &&
+                betragBei(zeile, e.zehnerExponent, skala, w.wert) * (1 - 0x1p-46) > taylor)
+                return s;
+        }
         if (!verfeinern(w))
-            return s;
+            return s != 0 ? s : sicheresVorzeichen(n, w.wert);
     }
 }
 
@@ -204,19 +208,12 @@ double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
 }
 
 Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int links) const {
-    Klammer k = halbierenIn(n, a, b, links);
+    // Where the halving stopped in the rounding noise, Newton's steps go on
+    // from there; the enclosure stays as the signs made it.
+    const Klammer k = halbierenIn(n, a, b, links);
     if (k.a == k.b)
         return {k.a, k.a, k.a, n, 0, false};
-    if (k.offen) {
-        const int s = sicheresVorzeichen(n, k.m);
-        if (s == 0)
-            return {k.m, k.m, k.m, n, 0, false};
-        (s == links ? k.a : k.b) = k.m;
-    }
     const double x = std::clamp(NullstelleVerfeinern(n, k.m), k.a, k.b);
-    if (getenv("DBG"))
-        fprintf(stderr, "stueck n=%d [%.17g, %.17g] m=%.17g offen=%d newton=%.17g x=%.17g\n", n,
-                k.a, k.b, k.m, k.offen, NullstelleVerfeinern(n, k.m), x);
     return {x, k.a, k.b, n, links, false};
 }
 
@@ -231,8 +228,22 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
     // The root lies on the side of wert where the sign differs from its own.
     int richtung = w.wert == w.links ? 1 : w.wert == w.rechts ? -1 : 0;
     double schritt = 0.0;
+    // The ends are shown alike only within a tenth of a billionth, or both
+    // as 0; each is written out only when it moved.
+    double links = std::numeric_limits<double>::quiet_NaN(), rechts = links;
+    const auto gleichGezeigt = [&] {
+        if (w.rechts - w.links > 2e-9)
+            return false;
+        if (w.links > -1e-9 && w.rechts < 1e-9)
+            return true;
+        if (!(links == links && rechts == rechts)) {
+            links = gezeigt(w.links);
+            rechts = gezeigt(w.rechts);
+        }
+        return links == rechts;
+    };
     for (int versuch = 0; w.links < w.rechts; ++versuch) {
-        if (anzeige ? gezeigt(w.links) == gezeigt(w.rechts) : versuch >= 2)
+        if (anzeige ? gleichGezeigt() : versuch >= 2)
             break;
         double t = w.links / 2 + w.rechts / 2;
         if (richtung == 0 && versuch == 0) {
@@ -250,10 +261,13 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
             w.links = w.rechts = w.wert = t;
             return;
         }
-        if (s == w.vorzeichenLinks)
+        if (s == w.vorzeichenLinks) {
             w.links = t;
-        else
+            links = std::numeric_limits<double>::quiet_NaN();
+        } else {
             w.rechts = t;
+            rechts = std::numeric_limits<double>::quiet_NaN();
+        }
         if (t == w.wert)
             richtung = s == w.vorzeichenLinks ? 1 : -1;
     }
@@ -286,6 +300,9 @@ double Hauptfenster::NullstelleVerfeinern(int k, double x) const {
     double v = genauerWert(k, x);
     for (int schritt = 0; schritt < 4 && v != 0.0; ++schritt) {
         const double neu = x - v / wert(k + 1, x);
+        // A step that rounds to x changes nothing.
+        if (neu == x)
+            break;
         const double w = genauerWert(k, neu);
         if (!(std::abs(w) < std::abs(v)))
             break;
