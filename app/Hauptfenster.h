@@ -179,6 +179,7 @@ private:
     Klammer halbierenIn(int k, double a, double b, int links) const;
     Wurzel stueckWurzel(int n, double a, double b, int links) const;
     void eingrenzen(Wurzel& w, bool anzeige) const;
+    bool grenzeEntscheiden(Wurzel& w) const;
     // The value the report shows for x.
     double gezeigt(double x) const;
 

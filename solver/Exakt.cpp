@@ -139,6 +139,18 @@ int vorzeichenBei(const Ganzpolynom& p, double x) {
     return sgn(homogen(p, z, k, false));
 }
 
+int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner) {
+    // p(z / q) q^n, an integer with the sign of p(z / q).
+    if (p.empty())
+        return 0;
+    mpz_class s = p.back(), potenz = 1;
+    for (std::size_t j = p.size() - 1; j-- > 0;) {
+        potenz *= nenner;
+        s = s * zaehler + p[j] * potenz;
+    }
+    return sgn(s);
+}
+
 bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
     mpz_class z;
     long k = 0;

@@ -31,6 +31,8 @@ using Ganzpolynom = std::vector<mpz_class>;
 
 // The sign of p at x, exactly.
 int vorzeichenBei(const Ganzpolynom& p, double x);
+// The sign of p at zaehler / nenner, nenner > 0, exactly.
+int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner);
 // Whether |p(x)| <= u(|x|), exactly; u has no negative coefficient.
 bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x);
 // |p(x)| 10^zehnerExponent 2^skala as a double rounded towards zero.

@@ -272,6 +272,8 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
             richtung = s == w.vorzeichenLinks ? 1 : -1;
     }
     w.wert = std::clamp(w.wert, w.links, w.rechts);
+    if (anzeige && w.links < w.rechts && !gleichGezeigt() && grenzeEntscheiden(w))
+        return;
     // A root at the number shown, or within a unit of its last place, such
     // as 12.5 or 0.1, is listed as that number.
     const double text = gezeigt(w.wert);
@@ -289,6 +291,36 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
         (s == w.vorzeichenLinks ? w.rechts : w.links) = nachbar;
         w.wert = text;
     }
+}
+
+bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
+    // The enclosure is down to neighbouring doubles, and the halfway point
+    // between two numbers of ten decimals lies between them: the side of
+    // the root, taken exactly at that point, tells which one it rounds to.
+    const auto zehntelMilliardstel = [this](double x, std::int64_t& n) {
+        const double g = gezeigt(x);
+        if (!(std::abs(g) < 1e6))
+            return false;
+        n = std::llround(g * 1e10);
+        return true;
+    };
+    std::int64_t links = 0, rechts = 0;
+    if (!zehntelMilliardstel(w.links, links) || !zehntelMilliardstel(w.rechts, rechts))
+        return false;
+    // The report shows 0 for a root smaller than 1e-9.
+    mpz_class zaehler, nenner = 20000000000;
+    if (links == 0 && rechts == 10)
+        zaehler = 20;
+    else if (links == -10 && rechts == 0)
+        zaehler = -20;
+    else if (rechts - links == 1)
+        zaehler = static_cast<long>(links + rechts);
+    else
+        return false;
+    const int s = vorzeichenBeiBruch(exakteZeilen().zeile[static_cast<std::size_t>(w.herkunft)],
+                                     zaehler, nenner);
+    w.wert = s == w.vorzeichenLinks ? gezeigt(w.rechts) : gezeigt(w.links);
+    return true;
 }
 
 double Hauptfenster::NullstelleVerfeinern(int k, double x) const {
