@@ -2,9 +2,11 @@
 
 // The one entry point of the fuzzer and of the corpus replay: bytes become
 // the eleven field texts, which are read in and, when the read-in succeeds,
-// solved; then every invariant is checked.
+// solved; then the oracle judges the roots where the fields show exact
+// texts, and every invariant is checked.
 
 #include "Invarianten.h"
+#include "Orakel.h"
 #include "Pruefhilfe.h"
 
 #include <QCoreApplication>
@@ -29,6 +31,7 @@ inline QStringList feldtexte(const std::uint8_t* daten, std::size_t groesse) {
 
 // An empty text when all holds, else what broke.
 inline QString einstieg(const std::uint8_t* daten, std::size_t groesse) {
+    using namespace Qt::Literals::StringLiterals;
     static Hauptfenster* fenster = [] {
         setzeMsgBoxSeam([](const QString&, int, const QString&) { return MsgBoxNein; });
         return new Hauptfenster;
@@ -37,7 +40,15 @@ inline QString einstieg(const std::uint8_t* daten, std::size_t groesse) {
     fenster->BerechneB1_Action();
     if (fenster->EinleseB->isEnabled())
         fenster->EinleseB_Action();
-    const QString fehler = invariantenVerletzt(*fenster);
+    QString fehler = orakel::urteil(*fenster);
+    if (!fehler.isEmpty()) {
+        QStringList texte;
+        for (const QLineEdit* feld : fenster->xF)
+            texte.append(feld->text());
+        fehler = u"wrong answer: "_s + fehler + u" for "_s + texte.join(u" | "_s);
+    } else {
+        fehler = invariantenVerletzt(*fenster);
+    }
     // No event loop runs here: deliver what the widgets posted, as the
     // program's loop would, or it piles up from one input to the next.
     QCoreApplication::sendPostedEvents();

@@ -1,4 +1,5 @@
 #include "Invarianten.h"
+#include "Orakel.h"
 #include "Pruefhilfe.h"
 
 #include <QTest>
@@ -16,6 +17,10 @@ class TestEigenschaften : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void orakel_data();
+    void orakel();
+    void familien_data();
+    void familien();
     void bekannteWurzeln();
     void mehrfacheWurzeln();
     void unsinn();
@@ -155,6 +160,166 @@ bool unterscheidbar(const Hauptfenster& w, const Gleichung& g) {
 }
 
 } // namespace
+
+// The oracle itself: right reports pass, and a missing, a spurious and a
+// misrounded root are each told.
+void TestEigenschaften::orakel_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<QStringList>("gezeigt");
+    QTest::addColumn<QString>("urteil");
+    const QStringList quadratisch = {u"-6"_s, u"1"_s, u"1"_s};
+    QTest::newRow("richtig") << quadratisch << QStringList{u"-3"_s, u"2"_s} << QString();
+    QTest::newRow("eine fehlt") << quadratisch << QStringList{u"2"_s}
+                                << u"1 real roots in (-7, 1.99999999995) not listed"_s;
+    QTest::newRow("eine zu viel") << quadratisch << QStringList{u"-3"_s, u"0"_s, u"2"_s}
+                                  << u"root 0 is not a correctly rounded root"_s;
+    const QStringList wurzelZwei = {u"-2"_s, u""_s, u"1"_s};
+    QTest::newRow("zehnte Stelle")
+        << wurzelZwei << QStringList{u"-1.4142135624"_s, u"1.4142135623"_s}
+        << u"root 1.4142135623 is not a correctly rounded root"_s;
+    QTest::newRow("gerundet") << wurzelZwei << QStringList{u"-1.4142135624"_s, u"1.4142135624"_s}
+                              << QString();
+    // The merge lists the first of two roots 1e-6 apart; a 0 stands for a
+    // root below 1e-9.
+    QTest::newRow("zusammengelegt")
+        << QStringList{u"1.000001"_s, u"-2.000001"_s, u"1"_s} << QStringList{u"1"_s} << QString();
+    QTest::newRow("die zweite statt der ersten")
+        << QStringList{u"1.000001"_s, u"-2.000001"_s, u"1"_s} << QStringList{u"1.000001"_s}
+        << u"1 real roots in (-3.000001, 1.00000099995) not listed"_s;
+    QTest::newRow("winzig als 0") << QStringList{u"-0.0000000000000000001"_s, u"1"_s}
+                                  << QStringList{u"0"_s} << QString();
+    QTest::newRow("dreifach") << QStringList{u"-8"_s, u"12"_s, u"-6"_s, u"1"_s}
+                              << QStringList{u"2"_s} << QString();
+}
+
+void TestEigenschaften::orakel() {
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(QStringList, gezeigt);
+    QFETCH(QString, urteil);
+    QCOMPARE(orakel::urteil(koeffizienten, gezeigt), urteil);
+}
+
+namespace {
+
+// How many equations each family draws: RIVEREV_EIGENSCHAFTEN_ANZAHL runs
+// more by hand; under the sanitizers a tenth.
+int anzahlJeFamilie() {
+    bool gelesen = false;
+    const int gesetzt = qEnvironmentVariableIntValue("RIVEREV_EIGENSCHAFTEN_ANZAHL", &gelesen);
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr int vorgabe = 60;
+#else
+    constexpr int vorgabe = 600;
+#endif
+    return gelesen && gesetzt > 0 ? gesetzt : vorgabe;
+}
+
+// A family draws the exact texts of one equation.
+using Familie = QStringList (*)(std::mt19937_64&);
+
+long zufall(std::mt19937_64& z, long a, long b) {
+    return std::uniform_int_distribution<long>(a, b)(z);
+}
+
+// Random coefficients m 10^e, e in [kleinster, groesster], each nonzero with
+// the given chance, the leading one always.
+QStringList zufallsKoeffizienten(std::mt19937_64& z, long betrag, long kleinster, long groesster,
+                                 double dicht) {
+    const int grad = static_cast<int>(zufall(z, 1, 10));
+    QStringList texte;
+    for (int j = 0; j <= grad; ++j) {
+        long m = std::uniform_real_distribution<double>(0, 1)(z) < dicht || j == grad
+                     ? zufall(z, -betrag, betrag)
+                     : 0;
+        if (j == grad && m == 0)
+            m = 1;
+        texte.append(dezimal(m, zufall(z, kleinster, groesster)));
+    }
+    return texte;
+}
+
+QStringList ganzzahlig(std::mt19937_64& z) {
+    return zufallsKoeffizienten(z, 20, 0, 0, 0.7);
+}
+
+QStringList kurzeDezimalen(std::mt19937_64& z) {
+    return zufallsKoeffizienten(z, 999, -3, 0, 0.7);
+}
+
+QStringList duenn(std::mt19937_64& z) {
+    return zufallsKoeffizienten(z, 99, -1, 1, 0.2);
+}
+
+QStringList weitGestreut(std::mt19937_64& z) {
+    return zufallsKoeffizienten(z, 99, -30, 30, 0.8);
+}
+
+// All coefficients of one scale, tiny or huge.
+QStringList skaliert(std::mt19937_64& z) {
+    const long e = zufall(z, 0, 1) ? zufall(z, -150, -20) : zufall(z, 20, 150);
+    return zufallsKoeffizienten(z, 999, e, e + 2, 0.8);
+}
+
+// Products of (x - r)^m with short decimal r, as exact texts of at most 15
+// digits.
+QStringList bekannteFaktoren(std::mt19937_64& z) {
+    for (;;) {
+        const long d = zufall(z, 0, 2);
+        const long skala = zehnHoch(static_cast<unsigned long>(d)).get_si();
+        std::vector<mpz_class> p = {1};
+        const int grad = static_cast<int>(zufall(z, 1, 10));
+        for (int rest = grad; rest > 0;) {
+            const int m = static_cast<int>(zufall(z, 1, std::min(3, rest)));
+            const long r = zufall(z, -100, 100);
+            for (int i = 0; i < m; ++i)
+                p = mal(p, {-r, skala});
+            rest -= m;
+        }
+        QStringList texte;
+        for (const mpz_class& c : p)
+            texte.append(dezimal(c, -d * grad));
+        if (orakel::exakt(texte))
+            return texte;
+    }
+}
+
+} // namespace
+
+void TestEigenschaften::familien_data() {
+    QTest::addColumn<void*>("familie");
+    QTest::newRow("ganzzahlig") << reinterpret_cast<void*>(&ganzzahlig);
+    QTest::newRow("kurze Dezimalen") << reinterpret_cast<void*>(&kurzeDezimalen);
+    QTest::newRow("duenn") << reinterpret_cast<void*>(&duenn);
+    QTest::newRow("1e-30 bis 1e30") << reinterpret_cast<void*>(&weitGestreut);
+    QTest::newRow("winzig oder riesig") << reinterpret_cast<void*>(&skaliert);
+    QTest::newRow("bekannte Faktoren") << reinterpret_cast<void*>(&bekannteFaktoren);
+}
+
+// Seeded random equations of every family, written as exact texts: the
+// oracle judges every report.
+void TestEigenschaften::familien() {
+    QFETCH(void*, familie);
+    const auto ziehen = reinterpret_cast<Familie>(familie);
+    bool gelesen = false;
+    const auto gesetzt = qEnvironmentVariableIntValue("RIVEREV_EIGENSCHAFTEN_SAAT", &gelesen);
+    const std::uint64_t saat = gelesen ? static_cast<std::uint64_t>(gesetzt) : 20261209;
+    std::mt19937_64 zufall(saat);
+    Hauptfenster w;
+    int geurteilt = 0;
+    const int anzahl = anzahlJeFamilie();
+    for (int fall = 0; fall < anzahl; ++fall) {
+        const QStringList texte = ziehen(zufall);
+        loesen(w, texte);
+        bool exakt = false;
+        const QString fehler = orakel::urteil(w, &exakt);
+        geurteilt += exakt;
+        QVERIFY2(fehler.isEmpty(),
+                 qPrintable(u"seed %1, equation %2: %3\n"_s.arg(saat).arg(fall).arg(fehler) +
+                            texte.join(u" | "_s)));
+    }
+    qInfo("%d of %d judged", geurteilt, anzahl);
+    QVERIFY(geurteilt > anzahl * 9 / 10);
+}
 
 void TestEigenschaften::bekannteWurzeln() {
     std::mt19937_64 zufall(20261208);
