@@ -36,11 +36,13 @@ double unten(double v) {
     return std::max(0.0, v * (1 - 0x1p-51) - 0x1p-1074);
 }
 
-// Half the gap to the next double up: as far as a number that rounds to v
-// can lie from v.
-double halbeEinheit(double v) {
+// Half the gap to the next double up, times 2^skala: as far as a number
+// that rounds to v can lie from v, scaled. Halved only after the scaling,
+// since half the gap of a subnormal is no double.
+double halbeEinheit(double v, int skala) {
     const double a = std::abs(v);
-    return (oben(a) - a) / 2;
+    const double luecke = std::nextafter(a, std::numeric_limits<double>::infinity()) - a;
+    return std::ldexp(luecke, skala - 1);
 }
 
 // A bound computed in doubles from nonnegative terms, made safe against
@@ -141,7 +143,7 @@ void Hauptfenster::Ableiten() {
                 const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
                 gerundet = gerundet || gezeigt.gerundet;
                 if (!gezeigt.wieDouble)
-                    fehler = oben(std::ldexp(halbeEinheit(Pnom[0][j]), skala));
+                    fehler = oben(halbeEinheit(Pnom[0][j], skala));
                 if (std::ldexp(d, -skala) != Pnom[0][j])
                     fehler = oben(fehler + 0x1p-1074);
             } else {
