@@ -2,6 +2,7 @@
 #include "Rahmen.h"
 #include "Version.h"
 
+#include <QLineEdit>
 #include <array>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,8 +14,13 @@ void Hauptfenster::QuitB_Action() {
 
 void Hauptfenster::QuitB1_Action() {
     const std::array<double, 11> nullen{};
-    if (MsgBox(u" Wirklich alle Koeffizienten löschen?"_s, MsgBoxJaNein, QString()) == MsgBoxJa)
-        Einsetzen(nullen);
+    if (MsgBox(u" Wirklich alle Koeffizienten löschen?"_s, MsgBoxJaNein, QString()) != MsgBoxJa)
+        return;
+    Einsetzen(nullen);
+    // The next equation is typed from its constant term on, over the 0.
+    xF[0]->setFocus(Qt::OtherFocusReason);
+    GanzWaehlen(xF[0]);
+    geklicktesFeld = xF[0];
 }
 
 void Hauptfenster::QuitB2_Action() {

@@ -101,7 +101,10 @@ public:
     // A paste of spreadsheet cells into field j spreads over the fields.
     void Koeffizientenfeld_Einfuegen(int j, const QString& text);
 
-    // Reading the coefficient fields.
+    // Reading the coefficient fields. KoeffizientLesen is the one home of
+    // what a field's text means: it returns the text cleaned to what Val
+    // reads, and that number.
+    static QString KoeffizientLesen(QStringView text, double* zahl = nullptr);
     void Init();
     void Einlesen(Texte& texte) const;
     void Reinigen(Texte& texte) const;
@@ -189,6 +192,8 @@ private:
     // caret: one the click has just given the focus, or one the program
     // has just written into.
     QLineEdit* geklicktesFeld = nullptr;
+    // Each field's text before its last change, to tell a paste from a key.
+    std::array<QString, 11> vorher;
     // Selects the field's whole text with the caret at its start, so that
     // the start of a long number shows and the next key replaces it all.
     static void GanzWaehlen(QLineEdit* feld);

@@ -58,8 +58,8 @@ struct Moeglich {
 };
 
 // Asking the clipboard may wait on another program that owns it, so it is
-// asked only when the Edit menu opens or an item is used; otherwise Paste
-// stays enabled for a writable field.
+// asked only when Paste is chosen; until then Paste stays enabled for a
+// writable field, and the menu opens at once.
 Moeglich moeglich(const QWidget* ziel, bool ablageFragen) {
     Moeglich m;
     const QMimeData* inhalt = ablageFragen ? QGuiApplication::clipboard()->mimeData() : nullptr;
@@ -137,22 +137,21 @@ MenuBar1::MenuBar1() {
         }
     }
 
-    connect(findChild<QMenu*>(u"EditMenu"_s), &QMenu::aboutToShow, this,
-            [this] { AutoEnable(true); });
+    connect(findChild<QMenu*>(u"EditMenu"_s), &QMenu::aboutToShow, this, [this] { AutoEnable(); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* neu) {
         if (istTextfeld(neu))
             ziel = neu;
-        AutoEnable(false);
+        AutoEnable();
     });
-    AutoEnable(false);
+    AutoEnable();
 }
 
 QAction* MenuBar1::item(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-void MenuBar1::AutoEnable(bool ablageFragen) {
-    const Moeglich m = moeglich(ziel, ablageFragen);
+void MenuBar1::AutoEnable() {
+    const Moeglich m = moeglich(ziel, false);
     item(u"EditUndo"_s)->setEnabled(m.undo);
     item(u"EditCut"_s)->setEnabled(m.ausschneiden);
     item(u"EditCopy"_s)->setEnabled(m.kopieren);
@@ -169,5 +168,5 @@ void MenuBar1::Bearbeiten(const QString& name) {
         ausfuehren(zeile, name, m, [zeile] { zeile->del(); });
     else if (auto* text = qobject_cast<QPlainTextEdit*>(ziel.data()))
         ausfuehren(text, name, m, [text] { text->textCursor().removeSelectedText(); });
-    AutoEnable(false);
+    AutoEnable();
 }

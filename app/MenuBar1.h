@@ -19,7 +19,7 @@ public:
 
 private:
     MenuBar1();
-    void AutoEnable(bool ablageFragen);
+    void AutoEnable();
     void Bearbeiten(const QString& item);
     QAction* item(const QString& name) const;
 

@@ -59,12 +59,15 @@ void klickBisBericht(benchmark::State& state) {
     }
 }
 
-// Reading in one field of the given length: should grow linearly.
+// Reading in one field of the given length, of digits and blanks, with an
+// exponent at its end when the second argument is 1: should grow linearly.
 void langesFeld(benchmark::State& state) {
     Hauptfenster w;
     QString text = u"0."_s;
     while (text.size() < state.range(0))
         text += u"3 "_s;
+    if (state.range(1) == 1)
+        text += u"e5"_s;
     for (auto _ : state) {
         state.PauseTiming();
         eingeben(w, {u"1"_s, text});
@@ -93,9 +96,7 @@ BENCHMARK_CAPTURE(ganzeRechnung, grad10, grad10);
 BENCHMARK(nurSuche)->Name("nurSuche/grad10");
 BENCHMARK(klickBisBericht)->Name("klickBisBericht/grad10");
 BENCHMARK(langesFeld)
-    ->Arg(10 << 10)
-    ->Arg(100 << 10)
-    ->Arg(1 << 20)
+    ->ArgsProduct({{10 << 10, 100 << 10, 1 << 20}, {0, 1}})
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 

@@ -3,7 +3,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,53 +16,149 @@ void Hauptfenster::Einlesen(Texte& texte) const {
 
 namespace {
 
-// Signs and digits as typography and East Asian input methods write them:
-// a minus copied from a document must not turn into a plus by being dropped.
+// Signs, digits and exponent letters as typography, documents and input
+// methods write them: a minus copied from a document must not turn into a
+// plus by being dropped. The decimal comma becomes a point.
 QChar alsAscii(QChar c) {
     switch (c.unicode()) {
     case u'\u2212': // minus sign
     case u'\u2012': // figure dash
     case u'\u2013': // en dash
+    case u'\u2014': // em dash
+    case u'\u2010': // hyphen
     case u'\uFE63': // small hyphen-minus
     case u'\uFF0D': // fullwidth hyphen-minus
         return u'-';
     case u'\uFF0B':
         return u'+';
+    case u',':
     case u'\uFF0C':
-        return u',';
+    case u'.':
     case u'\uFF0E':
         return u'.';
+    case u'E':
+    case u'\uFF45':
+    case u'\uFF25':
+        return u'e';
     default:
         break;
     }
-    if (c >= u'\uFF10' && c <= u'\uFF19')
-        return QChar(u'0' + (c.unicode() - u'\uFF10'));
+    // Every script's decimal digits, full-width ones from an input method
+    // among them; superscripts are no decimal digits.
+    if (c.category() == QChar::Number_DecimalDigit)
+        return QChar(static_cast<char16_t>(u'0' + c.digitValue()));
     return c;
+}
+
+// The value of a superscript digit, or -1.
+int hochgestellt(QChar c) {
+    switch (c.unicode()) {
+    case u'\u2070':
+        return 0;
+    case u'\u00B9':
+        return 1;
+    case u'\u00B2':
+        return 2;
+    case u'\u00B3':
+        return 3;
+    default:
+        return c >= u'\u2074' && c <= u'\u2079' ? c.unicode() - 0x2070 : -1;
+    }
+}
+
+bool istZiffer(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// From i on: blanks, a sign, blanks and digits; their sign and digits, or
+// nothing where the digits are missing.
+QString exponentAb(QStringView text, qsizetype i) {
+    const qsizetype n = text.size();
+    while (i < n && text[i].isSpace())
+        ++i;
+    QString exponent;
+    if (i < n && (alsAscii(text[i]) == u'-' || alsAscii(text[i]) == u'+'))
+        exponent += alsAscii(text[i++]);
+    while (i < n && text[i].isSpace())
+        ++i;
+    const qsizetype anfang = exponent.size();
+    for (; i < n && istZiffer(alsAscii(text[i])); ++i)
+        exponent += alsAscii(text[i]);
+    return exponent.size() > anfang ? exponent : QString();
+}
+
+// From i on, after a multiplication sign: a power of ten as a document
+// writes it, "10" and an exponent in superscript or after "^".
+QString zehnerpotenzAb(QStringView text, qsizetype i) {
+    const qsizetype n = text.size();
+    while (i < n && text[i].isSpace())
+        ++i;
+    if (!(i + 1 < n && alsAscii(text[i]) == u'1' && alsAscii(text[i + 1]) == u'0'))
+        return {};
+    i += 2;
+    if (i < n && text[i] == u'^')
+        return exponentAb(text, i + 1);
+    QString exponent;
+    if (i < n && (text[i] == u'\u207B' || text[i] == u'\u207A'))
+        exponent += text[i++] == u'\u207B' ? u'-' : u'+';
+    const qsizetype anfang = exponent.size();
+    for (; i < n && hochgestellt(text[i]) >= 0; ++i)
+        exponent += QChar(static_cast<char16_t>(u'0' + hochgestellt(text[i])));
+    return exponent.size() > anfang ? exponent : QString();
 }
 
 } // namespace
 
-void Hauptfenster::Reinigen(Texte& texte) const {
-    const QString erlaubt = u"0123456789+-,."_s;
-    // A number in scientific notation keeps its exponent letter; an "e"
-    // anywhere else is dropped with the other letters.
-    static const QRegularExpression wissenschaftlich(
-        u"^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][+-]?[0-9]+$"_s);
-    for (int j = 0; j <= 10; ++j) {
-        QString& t = texte[j];
-        std::transform(t.begin(), t.end(), t.begin(), alsAscii);
-        t.replace(u',', u'.');
-        const QString ohneLeerraum = QString(t).removeIf([](QChar ch) { return ch.isSpace(); });
-        if (wissenschaftlich.match(ohneLeerraum).hasMatch())
-            t = ohneLeerraum;
-        else
-            t.removeIf([&](QChar ch) { return !erlaubt.contains(ch); });
+QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
+    // One pass: signs, digits and points are kept, everything else is
+    // dropped, so that the digits around it still join ("1 000", "1/2"). An
+    // exponent counts where it follows the digits or the point of the number
+    // directly, blanks aside, and ends the number.
+    QString gelesen;
+    bool ziffern = false;
+    bool anschluss = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = alsAscii(text[i]);
+        if (istZiffer(c) || c == u'.') {
+            gelesen += c;
+            ziffern = ziffern || c != u'.';
+            anschluss = true;
+            continue;
+        }
+        if (c == u'+' || c == u'-') {
+            gelesen += c;
+            anschluss = false;
+            continue;
+        }
+        if (c.isSpace())
+            continue;
+        if (anschluss && ziffern) {
+            QString exponent;
+            if (c == u'e')
+                exponent = exponentAb(text, i + 1);
+            else if (c == u'\u00B7' || c == u'\u00D7' || c == u'*')
+                exponent = zehnerpotenzAb(text, i + 1);
+            if (!exponent.isEmpty()) {
+                gelesen += u'e' + exponent;
+                break;
+            }
+        }
+        anschluss = false;
     }
+    if (zahl)
+        *zahl = Val(gelesen);
+    return gelesen;
+}
+
+void Hauptfenster::Reinigen(Texte& texte) const {
+    for (int j = 0; j <= 10; ++j)
+        texte[j] = KoeffizientLesen(texte[j]);
 }
 
 void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {
     for (int j = 0; j <= 10; ++j)
-        zahlen[j] = Val(texte[j]);
+        KoeffizientLesen(texte[j], &zahlen[j]);
 }
 
 void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
@@ -109,6 +204,18 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
         for (int i = 1; i <= grad - 1; ++i)
             xrechts = xrechts + std::abs(zahlen[i]);
         xrechts = xrechts / std::abs(zahlen[grad]);
+        // Where that sum overflows although every coefficient is finite,
+        // Fujiwara's bound 2 max |a_(n-i) / a_n|^(1/i) holds as well and
+        // stays finite, taken in logarithms and widened for their rounding.
+        if (!std::isfinite(xrechts) && std::isfinite(zahlen[grad])) {
+            double hoechster = -std::numeric_limits<double>::infinity();
+            for (int i = 1; i <= grad; ++i)
+                if (zahlen[grad - i] != 0.0)
+                    hoechster = std::max(hoechster, (std::log2(std::abs(zahlen[grad - i])) -
+                                                     std::log2(std::abs(zahlen[grad]))) /
+                                                        i);
+            xrechts = 2 * std::exp2(hoechster) * (1 + 0x1p-30);
+        }
         xrechts = std::max(2.0, xrechts);
         // The bound is attained where a_(grad-1) is the only other nonzero
         // coefficient, and its rounding may leave the root just outside:

@@ -47,12 +47,19 @@ void Hauptfenster::x10F_TextChange() {
 void Hauptfenster::KoeffizientenfeldEinrichten(int j) {
     QLineEdit* feld = xF[j];
     connect(feld, &QLineEdit::returnPressed, this, &Hauptfenster::Koeffizientenfeld_Eingabetaste);
-    // Typing gives neither a tab nor a line break (Tab and Return act on
-    // their own), so a text holding one was pasted or dropped.
+    // Typing gives one character at a time, and neither a tab nor a line
+    // break (Tab and Return act on their own): a text that grew by more, or
+    // holds one, was pasted or dropped. Its parts, apart at tabs, line
+    // breaks, semicolons or two blanks, go one to a field.
     connect(feld, &QLineEdit::textEdited, this, [this, j](const QString& text) {
-        if (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r'))
+        static const QRegularExpression trenner(QStringLiteral("[\t\r\n;]|  "));
+        const bool eingefuegt = text.size() > vorher[j].size() + 1;
+        if (text.contains(u'\t') || text.contains(u'\n') || text.contains(u'\r') ||
+            (eingefuegt && text.contains(trenner)))
             Koeffizientenfeld_Einfuegen(j, text);
     });
+    connect(feld, &QLineEdit::textChanged, this,
+            [this, j](const QString& text) { vorher[j] = text; });
     connect(feld, &QLineEdit::textChanged, this, [feld] { KurzinfoSetzen(feld); });
     feld->installEventFilter(this);
 }
@@ -83,7 +90,7 @@ void Hauptfenster::Koeffizientenfeld_Eingabetaste() {
 }
 
 void Hauptfenster::Koeffizientenfeld_Einfuegen(int j, const QString& text) {
-    static const QRegularExpression zellgrenze(QStringLiteral("\t|\r\n|\r|\n"));
+    static const QRegularExpression zellgrenze(QStringLiteral("\t|\r\n|\r|\n|;| {2,}"));
     static const QRegularExpression zeilenende(QStringLiteral("[\r\n]+$"));
     const QStringList zellen = QString(text).remove(zeilenende).split(zellgrenze);
     for (int i = 0; i < zellen.size() && j + i <= 10; ++i)

@@ -19,8 +19,13 @@ private Q_SLOTS:
     void zugriffstasten_data();
     void zugriffstasten();
     void dunklesThema();
+    void tabelleEinfuegen_data();
     void tabelleEinfuegen();
-    void klickInNull();
+    void geschriebeneZahlAusgewaehlt();
+    void klicken_data();
+    void klicken();
+    void kurzinfo_data();
+    void kurzinfo();
     void einpassen_data();
     void einpassen();
 };
@@ -41,7 +46,8 @@ void TestBedienung::eingabetaste_data() {
     QTest::addColumn<bool>("neueGleichung");
     QTest::newRow("Return") << Qt::Key_Return << false;
     QTest::newRow("Enter im Ziffernblock") << Qt::Key_Enter << false;
-    // The focused field's new "0" is selected: "-6" replaces it.
+    // From x2F, where a solved quadratic leaves it, the focus goes to x0F,
+    // whose new "0" is selected: "-6" replaces it.
     QTest::newRow("nach Neue Gleichung") << Qt::Key_Return << true;
 }
 
@@ -55,8 +61,11 @@ void TestBedienung::eingabetaste() {
     if (neueGleichung) {
         eingeben(w, {u"5"_s, u"3"_s});
         w.BerechneB1_Action();
+        w.xF[2]->setFocus(Qt::TabFocusReason);
         Antworten ja({MsgBoxJa});
         QTest::mouseClick(w.QuitB1, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), w.xF[0]);
+        QCOMPARE(w.xF[0]->selectedText(), u"0"_s);
     }
     Antworten antworten;
     for (const QString& k : {u"-6"_s, u"1"_s, u"1"_s}) {
@@ -132,65 +141,132 @@ void TestBedienung::dunklesThema() {
     QApplication::setPalette(vorher);
 }
 
-// A row copied from a spreadsheet fills one field per cell.
+void TestBedienung::tabelleEinfuegen_data() {
+    QTest::addColumn<QString>("ablage");
+    QTest::addColumn<QStringList>("felder");
+    const QStringList erwartet = {u"-6"_s, u"1"_s, u"1 000"_s, u"9"_s};
+    QTest::newRow("Tabulatoren") << u"-6\t1\t1 000\n"_s << erwartet;
+    QTest::newRow("Semikolons") << u"-6;1;1 000"_s << erwartet;
+    QTest::newRow("Leerzeichen") << u"-6   1  1 000"_s << erwartet;
+    QTest::newRow("Spalte") << u"-6\r\n1\r\n1 000"_s << erwartet;
+    // One blank joins the digits, as typed.
+    QTest::newRow("ein Leerzeichen") << u"-6 1"_s << QStringList{u"-6 1"_s, u""_s, u""_s, u"9"_s};
+}
+
+// A row copied from a spreadsheet or a document fills one field per part.
 void TestBedienung::tabelleEinfuegen() {
+    QFETCH(QString, ablage);
+    QFETCH(QStringList, felder);
     Hauptfenster w;
     QVERIFY(aktiv(w));
     eingeben(w, {u""_s, u""_s, u""_s, u"9"_s});
-    QGuiApplication::clipboard()->setText(u"-6\t1\t1 000\n"_s);
+    QGuiApplication::clipboard()->setText(ablage);
     w.xF[0]->setFocus();
     QTest::keySequence(w.xF[0], QKeySequence::Paste);
-    QCOMPARE(w.xF[0]->text(), u"-6"_s);
-    QCOMPARE(w.xF[1]->text(), u"1"_s);
-    QCOMPARE(w.xF[2]->text(), u"1 000"_s);
-    QCOMPARE(w.xF[3]->text(), u"9"_s);
-    w.BerechneB1_Action();
-    QCOMPARE(ausgabe(w), u"\nEingegebene Gleichung:    -6 + x + 1000x^2 + 9x^3   =  0 "_s);
+    for (int j = 0; j < felder.size(); ++j)
+        QCOMPARE(w.xF[j]->text(), felder[j]);
 
-    // A column pastes the same way; cells past x10F are dropped.
-    QGuiApplication::clipboard()->setText(u"1\r\n2\r\n3"_s);
+    // Cells past x10F are dropped.
     w.xF[10]->selectAll();
     QTest::keySequence(w.xF[10], QKeySequence::Paste);
-    QCOMPARE(w.xF[10]->text(), u"1"_s);
+    QCOMPARE(w.xF[10]->text(), felder[0]);
 }
 
-// After a read-in a field shows "0": the click into it selects the 0, so
-// that typing replaces it; a second click places the caret. What the program
-// writes into the focused field is selected as well.
-void TestBedienung::klickInNull() {
+// The focused field's number is selected after a read-in, with the caret at
+// its start, and so are the others' starts shown.
+void TestBedienung::geschriebeneZahlAusgewaehlt() {
     Hauptfenster w;
     QVERIFY(aktiv(w));
     w.xF[0]->setFocus();
     eingeben(w, {u"2.5"_s, u"-10628640"_s});
     w.BerechneB1_Action();
-    // The focused field's number is selected, the others show their start;
-    // a number too wide for its field shows whole as the tooltip.
     QCOMPARE(w.xF[0]->selectedText(), u"2.5"_s);
     QCOMPARE(w.xF[0]->cursorPosition(), 0);
     QCOMPARE(w.xF[1]->cursorPosition(), 0);
-    QCOMPARE(w.xF[1]->toolTip(), u"-10628640"_s);
-    QCOMPARE(w.xF[0]->toolTip(), QString());
-    w.xF[1]->setText(u"1"_s);
-    QCOMPARE(w.xF[1]->toolTip(), QString());
-    QLineEdit* x2 = w.xF[2];
-    QTest::mouseClick(x2, Qt::LeftButton);
-    QCOMPARE(x2->selectedText(), u"0"_s);
-    QTest::keyClicks(x2, u"-1"_s);
-    QCOMPARE(x2->text(), u"-1"_s);
-    QTest::mouseClick(x2, Qt::LeftButton);
-    QVERIFY(!x2->hasSelectedText());
+}
 
-    // Only a click that gives the focus selects: after Tab, or after the
-    // focus went and came back without a click, a click places the caret.
-    QTest::keyClick(x2, Qt::Key_Tab);
-    QTest::mouseClick(w.xF[3], Qt::LeftButton);
-    QVERIFY(!w.xF[3]->hasSelectedText());
+enum class Klick { GibtFokus, Zweiter, NachTab, FokusZurueck, NachReturn };
+
+void TestBedienung::klicken_data() {
+    QTest::addColumn<Klick>("fall");
+    QTest::addColumn<bool>("waehlt");
+    QTest::newRow("Klick gibt den Fokus") << Klick::GibtFokus << true;
+    QTest::newRow("zweiter Klick") << Klick::Zweiter << false;
+    QTest::newRow("nach Tab") << Klick::NachTab << false;
+    QTest::newRow("Fokus ohne Klick zurueck") << Klick::FokusZurueck << false;
+    QTest::newRow("nach Return im Feld") << Klick::NachReturn << true;
+}
+
+// After a read-in a field shows "0": the click that gives it the focus
+// selects the 0, so that typing replaces it, and so does the first click
+// into the field whose number the program has just written; any other click
+// places the caret.
+void TestBedienung::klicken() {
+    QFETCH(Klick, fall);
+    QFETCH(bool, waehlt);
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    Antworten still;
     w.xF[0]->setFocus();
+    eingeben(w, {u"-6"_s, u"1"_s});
     w.BerechneB1_Action();
-    QTest::keyClick(w.xF[0], Qt::Key_Tab);
-    QTest::keyClick(w.xF[1], Qt::Key_Backtab);
-    QTest::mouseClick(w.xF[0], Qt::LeftButton);
-    QVERIFY(!w.xF[0]->hasSelectedText());
+    QLineEdit* ziel = w.xF[2];
+    switch (fall) {
+    case Klick::GibtFokus:
+        break;
+    case Klick::Zweiter:
+        QTest::mouseClick(ziel, Qt::LeftButton);
+        break;
+    case Klick::NachTab:
+        w.xF[1]->setFocus();
+        QTest::keyClick(w.xF[1], Qt::Key_Tab);
+        break;
+    case Klick::FokusZurueck:
+        ziel->setFocus();
+        w.BerechneB1_Action();
+        QTest::keyClick(ziel, Qt::Key_Tab);
+        QTest::keyClick(w.xF[3], Qt::Key_Backtab);
+        break;
+    case Klick::NachReturn:
+        ziel->setFocus();
+        QTest::keyClicks(ziel, u"-6"_s);
+        QTest::keyClick(ziel, Qt::Key_Return);
+        break;
+    }
+    QTest::mouseClick(ziel, Qt::LeftButton);
+    QCOMPARE(ziel->hasSelectedText(), waehlt);
+    if (waehlt) {
+        QTest::keyClicks(ziel, u"5"_s);
+        QCOMPARE(ziel->text(), u"5"_s);
+    }
+}
+
+void TestBedienung::kurzinfo_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("punkt");
+    QTest::addColumn<bool>("gezeigt");
+    QTest::newRow("zu breit") << u"-10628640"_s << 0.0 << true;
+    QTest::newRow("passt") << u"1"_s << 0.0 << false;
+    // The same number, wider in a larger font.
+    QTest::newRow("groessere Schrift") << u"-106"_s << 30.0 << true;
+}
+
+// A number wider than its field shows whole as the field's tooltip, also
+// after the font changed.
+void TestBedienung::kurzinfo() {
+    QFETCH(QString, text);
+    QFETCH(double, punkt);
+    QFETCH(bool, gezeigt);
+    Hauptfenster w;
+    QVERIFY(aktiv(w));
+    w.xF[1]->setText(text);
+    if (punkt > 0) {
+        QCOMPARE(w.xF[1]->toolTip(), QString());
+        QFont schrift = w.xF[1]->font();
+        schrift.setPointSizeF(punkt);
+        w.xF[1]->setFont(schrift);
+    }
+    QCOMPARE(w.xF[1]->toolTip(), gezeigt ? text : QString());
 }
 
 // Sizes in logical pixels: a 1920 x 1080 or 1366 x 768 screen at 100, 150

@@ -258,6 +258,10 @@ void TestSchwer::gleichungen_data() {
                                              u""_s,  u""_s, u""_s, u""_s, u"1"_s}
                               << QList<double>{} << 0.0;
 
+    // Sum |a_i| / |a_n| overflows; the bound taken instead holds the roots.
+    QTest::newRow("-1e10 + 1e-300 x^2")
+        << QStringList{u"-1e10"_s, u""_s, u"1e-300"_s} << QList<double>{-1e155, 1e155} << 1e140;
+
     // Near 1e5 doubles are 1.5e-11 apart: the halving ends on the last one.
     QTest::newRow("x^2 - 10000000000") << QStringList{u"-10000000000"_s, u""_s, u"1"_s}
                                        << QList<double>{-100000.0, 100000.0} << 0.0;
