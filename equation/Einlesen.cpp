@@ -20,6 +20,9 @@ namespace {
 // methods write them: a minus copied from a document must not turn into a
 // plus by being dropped. The decimal comma becomes a point.
 QChar alsAscii(QChar c) {
+    // Nearly every character typed is ASCII: those need no table.
+    if (c.unicode() < 0x80)
+        return c == u',' ? QChar(u'.') : c == u'E' ? QChar(u'e') : c;
     switch (c.unicode()) {
     case u'\u2212': // minus sign
     case u'\u2012': // figure dash
@@ -31,12 +34,9 @@ QChar alsAscii(QChar c) {
         return u'-';
     case u'\uFF0B':
         return u'+';
-    case u',':
     case u'\uFF0C':
-    case u'.':
     case u'\uFF0E':
         return u'.';
-    case u'E':
     case u'\uFF45':
     case u'\uFF25':
         return u'e';
@@ -114,20 +114,22 @@ QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
     // dropped, so that the digits around it still join ("1 000", "1/2"). An
     // exponent counts where it follows the digits or the point of the number
     // directly, blanks aside, and ends the number.
-    QString gelesen;
+    const qsizetype n = text.size();
+    QString gelesen(n, Qt::Uninitialized);
+    QChar* aus = gelesen.data();
+    qsizetype laenge = 0;
     bool ziffern = false;
     bool anschluss = false;
-    const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = alsAscii(text[i]);
         if (istZiffer(c) || c == u'.') {
-            gelesen += c;
+            aus[laenge++] = c;
             ziffern = ziffern || c != u'.';
             anschluss = true;
             continue;
         }
         if (c == u'+' || c == u'-') {
-            gelesen += c;
+            aus[laenge++] = c;
             anschluss = false;
             continue;
         }
@@ -140,12 +142,15 @@ QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
             else if (c == u'\u00B7' || c == u'\u00D7' || c == u'*')
                 exponent = zehnerpotenzAb(text, i + 1);
             if (!exponent.isEmpty()) {
+                gelesen.truncate(laenge);
                 gelesen += u'e' + exponent;
+                laenge = gelesen.size();
                 break;
             }
         }
         anschluss = false;
     }
+    gelesen.truncate(laenge);
     if (zahl)
         *zahl = Val(gelesen);
     return gelesen;
