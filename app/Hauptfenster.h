@@ -8,13 +8,17 @@
 //
 //   equation/  Einlesebefehl.cpp: Init and BerechneB1_Action ("Gleichung
 //              Einlesen"); Einlesen.cpp: the read-in pipeline (Einlesen,
-//              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen);
+//              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen) and
+//              KoeffizientLesen, the one home of what a field's text means;
 //              Koeffizientenfelder.cpp: what the fields do as the user types,
 //              presses Return, clicks or pastes
-//   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle and the
-//              scaled evaluations; Nullstellensuche.cpp: NullstellenBerechnen,
-//              FindeNullstelle and the Newton finish; Halbierung.h: the
-//              bisection itself
+//   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle, the
+//              scaled evaluations and the filter that lets a sign in doubles
+//              count only beyond its error bound; Nullstellensuche.cpp:
+//              NullstellenBerechnen, FindeNullstelle, the enclosures of the
+//              roots and the Newton finish; Halbierung.h: the bisection
+//              itself; Exakt.cpp: the shown decimals and the integer
+//              polynomials that decide exactly where doubles cannot
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
 //              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
 //              ("Loesungen Berechnen")
