@@ -319,7 +319,9 @@ bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
         return false;
     const int s = vorzeichenBeiBruch(exakteZeilen().zeile[static_cast<std::size_t>(w.herkunft)],
                                      zaehler, nenner);
-    w.wert = s == w.vorzeichenLinks ? gezeigt(w.rechts) : gezeigt(w.links);
+    // The end on the root's side shows as the root rounds, and stays within
+    // the search interval, as the rounded number need not.
+    w.wert = s == w.vorzeichenLinks ? w.rechts : w.links;
     return true;
 }
 
