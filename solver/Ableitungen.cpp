@@ -26,12 +26,6 @@ int exponent(double v) {
     return e;
 }
 
-// At least the next double up from a nonnegative v: a bound of a result
-// rounded to nearest.
-double oben(double v) {
-    return v * (1 + 0x1p-51) + 0x1p-1074;
-}
-
 double unten(double v) {
     return std::max(0.0, v * (1 - 0x1p-51) - 0x1p-1074);
 }

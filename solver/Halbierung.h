@@ -11,6 +11,12 @@ inline int vorzeichen(double v) {
     return (v > 0) - (v < 0);
 }
 
+// At least the next double up from a nonnegative v: a bound of a result
+// rounded to nearest.
+inline double oben(double v) {
+    return v * (1 + 0x1p-51) + 0x1p-1074;
+}
+
 // Horner's rule over the n + 1 coefficients of p, constant first; inline, so
 // that the halving keeps its ends in registers.
 inline double horner(const double* p, int n, double x) {

@@ -7,11 +7,6 @@
 
 namespace {
 
-// At least the next double up from a nonnegative v.
-double oben(double v) {
-    return v * (1 + 0x1p-51) + 0x1p-1074;
-}
-
 // One of the cut points of a row: the sign of the row there, 0 for a root;
 // unsicher: a root only within the shown uncertainty.
 struct Schnitt {
