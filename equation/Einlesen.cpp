@@ -205,20 +205,35 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
         for (int i = 0; i <= grad; ++i)
             Pnom[0][i] = zahlen[i];
 
-        xrechts = std::abs(zahlen[0]);
-        for (int i = 1; i <= grad - 1; ++i)
-            xrechts = xrechts + std::abs(zahlen[i]);
-        xrechts = xrechts / std::abs(zahlen[grad]);
+        // Each coefficient shown lies within half a unit of its double: far,
+        // for a subnormal one, measured by its size. So the sum is taken
+        // from above and the leading coefficient from below, scaled by 2^60
+        // where it is subnormal, so that the bound holds for the equation as
+        // shown.
+        const auto vonOben = [](double v) {
+            return std::abs(v) +
+                   (v != 0.0 && std::abs(v) < std::numeric_limits<double>::min() ? 0x1p-1074 : 0.0);
+        };
+        double summe = 0.0;
+        for (int i = 0; i <= grad - 1; ++i)
+            summe = summe + vonOben(zahlen[i]);
+        double fuehrend = std::abs(zahlen[grad]);
+        double verschoben = 1.0;
+        if (fuehrend < std::numeric_limits<double>::min()) {
+            fuehrend = fuehrend * 0x1p60 - 0x1p-1015;
+            verschoben = 0x1p60;
+        }
+        xrechts = summe * verschoben / fuehrend;
         // Where that sum overflows although every coefficient is finite,
         // Fujiwara's bound 2 max |a_(n-i) / a_n|^(1/i) holds as well and
         // stays finite, taken in logarithms and widened for their rounding.
         if (!std::isfinite(xrechts) && std::isfinite(zahlen[grad])) {
+            const double unten = std::log2(fuehrend) - std::log2(verschoben);
             double hoechster = -std::numeric_limits<double>::infinity();
             for (int i = 1; i <= grad; ++i)
                 if (zahlen[grad - i] != 0.0)
-                    hoechster = std::max(hoechster, (std::log2(std::abs(zahlen[grad - i])) -
-                                                     std::log2(std::abs(zahlen[grad]))) /
-                                                        i);
+                    hoechster =
+                        std::max(hoechster, (std::log2(vonOben(zahlen[grad - i])) - unten) / i);
             xrechts = 2 * std::exp2(hoechster) * (1 + 0x1p-30);
         }
         xrechts = std::max(2.0, xrechts);

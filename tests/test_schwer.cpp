@@ -245,6 +245,11 @@ void TestSchwer::gleichungen_data() {
     // leading coefficient subnormal, which would cost the root its last bits.
     QTest::newRow("-5e-283 - 1e157 x^2 + 9x^3")
         << QStringList{Str(-5e-283), u""_s, Str(-1e157), u"9"_s} << QList<double>{1e157 / 9} << 0.0;
+    // A subnormal coefficient lies far from its decimal, measured by its
+    // size: the interval's bound must hold for the decimal.
+    QTest::newRow("6.3011e-9 - 6e-316 x")
+        << QStringList{u"0.0000000063011"_s, u"-0."_s + QString(315, u'0') + u"6"_s}
+        << QList<double>{1.0501833333333333e307} << 0.0;
     QTest::newRow("5.1e229 x + 3.093e-79 x^2") << QStringList{u""_s, Str(5.1e229), Str(3.093e-79)}
                                                << QList<double>{-5.1e229 / 3.093e-79, 0.0} << 0.0;
 
