@@ -3,9 +3,12 @@
 // and spurious against the known roots. Prints a Markdown table. With
 // --anweisungen=PREFIX, run under callgrind with --callgrind-out-file=PREFIX
 // (scripts/vergleich --anweisungen does both), it gives instructions per
-// solve instead of times: those are the same on every run.
+// solve instead of times: those are the same on every run, and a second
+// table of this program's search against its floor, and of its cost on
+// seeded random equations.
 
 #include "Faktoren.h"
+#include "Familien.h"
 #include "Pruefhilfe.h"
 
 #include <Eigen/Core>
@@ -17,6 +20,7 @@
 #include <gsl/gsl_poly.h>
 #include <map>
 #include <numbers>
+#include <random>
 #include <string>
 #include <unsupported/Eigen/Polynomials>
 #include <valgrind/callgrind.h>
@@ -90,6 +94,39 @@ std::vector<double> riverev(Hauptfenster& w, const std::vector<double>&) {
     w.NullstellenBerechnen();
     const QList<double> r = wurzeln(w);
     return std::vector<double>(r.begin(), r.end());
+}
+
+// The search's floor: one evaluation of the row at every midpoint of a plain
+// bisection to the search's width, and one sign at every cut point, on the
+// cut points the search found.
+double untergrenze(const Hauptfenster& w) {
+    double summe = 0.0;
+    for (int n = w.grad - 1; n >= 0; --n) {
+        const double* p = w.Pnom[n];
+        const int k = w.grad - n;
+        double x[12];
+        int punkte = 0;
+        x[punkte++] = w.xlinks;
+        for (int i = 1; n + 1 < w.grad && i <= static_cast<int>(w.Nullstellen[n + 1][0]); ++i)
+            x[punkte++] = w.Nullstellen[n + 1][i];
+        x[punkte++] = w.xrechts;
+        int s[12];
+        for (int i = 0; i < punkte; ++i)
+            s[i] = vorzeichen(horner(p, k, x[i]));
+        for (int i = 0; n + 1 < w.grad && i + 1 < punkte; ++i) {
+            if (s[i] * s[i + 1] >= 0)
+                continue;
+            double a = x[i], b = x[i + 1];
+            while (b - a > 1e-11 * std::max({1.0, std::abs(a), std::abs(b)})) {
+                const double m = (a + b) / 2;
+                if (m == a || m == b)
+                    break;
+                (vorzeichen(horner(p, k, m)) == s[i] ? a : b) = m;
+            }
+            summe += a;
+        }
+    }
+    return summe;
 }
 
 std::vector<double> gsl(Hauptfenster&, const std::vector<double>& a) {
@@ -167,8 +204,7 @@ class Zaehler {
 public:
     explicit Zaehler(std::string praefix)
         : praefix(std::move(praefix)) {}
-    template <class Loesen> double anweisungen(Loesen loesen) {
-        constexpr int wiederholungen = 100;
+    template <class Loesen> double anweisungen(Loesen loesen, int wiederholungen = 100) {
         loesen();
         CALLGRIND_TOGGLE_COLLECT;
         for (int i = 0; i < wiederholungen; ++i)
@@ -187,6 +223,54 @@ private:
     std::string praefix;
     int dumps = 0;
 };
+
+// The search against its floor on two named equations, and its cost on
+// seeded random equations: the mean over two families that differ only in
+// the size of their coefficients, and the largest over every family.
+void kostenTabelle(Zaehler& zaehler, int anzahl) {
+    Hauptfenster w;
+    const auto suche = [&] { benchmark::DoNotOptimize(riverev(w, {})); };
+    std::printf("\n| equation | instructions per search | floor | ratio |\n");
+    std::printf("| --- | ---: | ---: | ---: |\n");
+    for (const auto& [name, texte] : {std::pair{"Wilkinson (x - 1)...(x - 10)", wilkinson()},
+                                      std::pair{"Chebyshev T10", tschebyschow()}}) {
+        einlesen(w, texte);
+        const double kosten = zaehler.anweisungen(suche);
+        const double boden = zaehler.anweisungen([&] { benchmark::DoNotOptimize(untergrenze(w)); });
+        std::printf("| %s | %.0f | %.0f | %.2f |\n", name, kosten, boden, kosten / boden);
+    }
+
+    std::printf("\n| equations | count | mean instructions | largest |\n");
+    std::printf("| --- | ---: | ---: | ---: |\n");
+    const auto reihe = [&](const char* name, auto ziehen, int anzahl) {
+        std::mt19937_64 zufall(20261209);
+        double summe = 0, groesste = 0;
+        QString schlimmste;
+        for (int i = 0; i < anzahl; ++i) {
+            const QStringList texte = ziehen(zufall);
+            einlesen(w, texte);
+            const double kosten = zaehler.anweisungen(suche, 1);
+            summe += kosten;
+            if (kosten > groesste) {
+                groesste = kosten;
+                schlimmste = texte.join(u" | "_s);
+            }
+        }
+        std::printf("| %s | %d | %.0f | %.0f |\n", name, anzahl, summe / anzahl, groesste);
+        return schlimmste;
+    };
+    reihe("random, two digits, coefficients of size 1", familien::betragEins, anzahl / 10);
+    reihe("the same, stretched to coefficients of 1e-300 to 1e300", familien::bis1e300,
+          anzahl / 10);
+    std::size_t naechste = 0;
+    const QString schlimmste = reihe(
+        "every family of the property test, in turn",
+        [&](std::mt19937_64& z) {
+            return familien::alle[naechste++ % std::size(familien::alle)].ziehen(z);
+        },
+        anzahl);
+    std::printf("\nThe largest: %s\n", qPrintable(schlimmste));
+}
 
 } // namespace
 
@@ -208,12 +292,17 @@ int main(int argc, char** argv) {
     const std::string praefix = argc > 1 && std::string_view(argv[1]).starts_with("--anweisungen=")
                                     ? std::string(argv[1]).substr(14)
                                     : std::string();
+    // --zufall=N: how many random equations the second table draws.
+    int anzahl = 30000;
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]).starts_with("--zufall="))
+            anzahl = std::stoi(std::string(argv[i]).substr(9));
+    Zaehler zaehler(praefix);
     if (!praefix.empty()) {
         if (!RUNNING_ON_VALGRIND) {
             std::fprintf(stderr, "--anweisungen counts only under callgrind\n");
             return 2;
         }
-        Zaehler zaehler(praefix);
         for (std::size_t i = 0; i < alle.size(); ++i)
             for (const Loeser& l : loeser)
                 kosten[alle[i].name + " | " + l.name] = zaehler.anweisungen(
@@ -245,5 +334,7 @@ int main(int argc, char** argv) {
                         l.name.c_str(), praefix.empty() ? 2 : 0, k, b.gefunden, b.verfehlt,
                         b.falsch, b.fehler);
         }
+    if (!praefix.empty())
+        kostenTabelle(zaehler, anzahl);
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "Familien.h"
 #include "Invarianten.h"
 #include "Orakel.h"
 #include "Pruefhilfe.h"
@@ -8,6 +9,9 @@
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
+using familien::dezimal;
+using familien::mal;
+using familien::zehnHoch;
 
 // Seeded random equations with known real roots, expanded exactly and
 // written as plain decimals, and random junk: the invariants hold for all of
@@ -34,43 +38,10 @@ struct Gleichung {
     bool einfach = true;      // every real root simple
 };
 
-// Multiplies p (integer coefficients, constant first) by f.
-std::vector<mpz_class> mal(const std::vector<mpz_class>& p, const std::vector<mpz_class>& f) {
-    std::vector<mpz_class> r(p.size() + f.size() - 1, 0);
-    for (std::size_t i = 0; i < p.size(); ++i)
-        for (std::size_t j = 0; j < f.size(); ++j)
-            r[i + j] += p[i] * f[j];
-    return r;
-}
-
-// n * 10^verschiebung as a plain decimal, exactly.
-QString dezimal(const mpz_class& n, long verschiebung) {
-    std::string ziffern = mpz_class(abs(n)).get_str();
-    if (verschiebung >= 0) {
-        ziffern.append(static_cast<std::size_t>(verschiebung), '0');
-    } else {
-        const auto nachkomma = static_cast<std::size_t>(-verschiebung);
-        if (ziffern.size() <= nachkomma)
-            ziffern.insert(0, nachkomma - ziffern.size() + 1, '0');
-        ziffern.insert(ziffern.size() - nachkomma, 1, '.');
-        while (ziffern.back() == '0')
-            ziffern.pop_back();
-        if (ziffern.back() == '.')
-            ziffern.pop_back();
-    }
-    return QString::fromLatin1((n < 0 && ziffern != "0" ? "-" : "") + ziffern);
-}
-
 // Digits from the first nonzero one to the last.
 int signifikanteStellen(const QString& text) {
     static const QRegularExpression ziffern(u"[1-9]([0-9.]*[1-9])?"_s);
     return static_cast<int>(ziffern.match(text).captured(0).remove(u'.').size());
-}
-
-mpz_class zehnHoch(unsigned long d) {
-    mpz_class z;
-    mpz_ui_pow_ui(z.get_mpz_t(), 10, d);
-    return z;
 }
 
 Gleichung zufallsgleichung(std::mt19937_64& zufall) {
@@ -214,92 +185,19 @@ int anzahlJeFamilie() {
     return gelesen && gesetzt > 0 ? gesetzt : vorgabe;
 }
 
-// A family draws the exact texts of one equation.
-using Familie = QStringList (*)(std::mt19937_64&);
-
-long zufall(std::mt19937_64& z, long a, long b) {
-    return std::uniform_int_distribution<long>(a, b)(z);
-}
-
-// Random coefficients m 10^e, e in [kleinster, groesster], each nonzero with
-// the given chance, the leading one always.
-QStringList zufallsKoeffizienten(std::mt19937_64& z, long betrag, long kleinster, long groesster,
-                                 double dicht) {
-    const int grad = static_cast<int>(zufall(z, 1, 10));
-    QStringList texte;
-    for (int j = 0; j <= grad; ++j) {
-        long m = std::uniform_real_distribution<double>(0, 1)(z) < dicht || j == grad
-                     ? zufall(z, -betrag, betrag)
-                     : 0;
-        if (j == grad && m == 0)
-            m = 1;
-        texte.append(dezimal(m, zufall(z, kleinster, groesster)));
-    }
-    return texte;
-}
-
-QStringList ganzzahlig(std::mt19937_64& z) {
-    return zufallsKoeffizienten(z, 20, 0, 0, 0.7);
-}
-
-QStringList kurzeDezimalen(std::mt19937_64& z) {
-    return zufallsKoeffizienten(z, 999, -3, 0, 0.7);
-}
-
-QStringList duenn(std::mt19937_64& z) {
-    return zufallsKoeffizienten(z, 99, -1, 1, 0.2);
-}
-
-QStringList weitGestreut(std::mt19937_64& z) {
-    return zufallsKoeffizienten(z, 99, -30, 30, 0.8);
-}
-
-// All coefficients of one scale, tiny or huge.
-QStringList skaliert(std::mt19937_64& z) {
-    const long e = zufall(z, 0, 1) ? zufall(z, -150, -20) : zufall(z, 20, 150);
-    return zufallsKoeffizienten(z, 999, e, e + 2, 0.8);
-}
-
-// Products of (x - r)^m with short decimal r, as exact texts of at most 15
-// digits.
-QStringList bekannteFaktoren(std::mt19937_64& z) {
-    for (;;) {
-        const long d = zufall(z, 0, 2);
-        const long skala = zehnHoch(static_cast<unsigned long>(d)).get_si();
-        std::vector<mpz_class> p = {1};
-        const int grad = static_cast<int>(zufall(z, 1, 10));
-        for (int rest = grad; rest > 0;) {
-            const int m = static_cast<int>(zufall(z, 1, std::min(3, rest)));
-            const long r = zufall(z, -100, 100);
-            for (int i = 0; i < m; ++i)
-                p = mal(p, {-r, skala});
-            rest -= m;
-        }
-        QStringList texte;
-        for (const mpz_class& c : p)
-            texte.append(dezimal(c, -d * grad));
-        if (orakel::exakt(texte))
-            return texte;
-    }
-}
-
 } // namespace
 
 void TestEigenschaften::familien_data() {
-    QTest::addColumn<void*>("familie");
-    QTest::newRow("ganzzahlig") << reinterpret_cast<void*>(&ganzzahlig);
-    QTest::newRow("kurze Dezimalen") << reinterpret_cast<void*>(&kurzeDezimalen);
-    QTest::newRow("duenn") << reinterpret_cast<void*>(&duenn);
-    QTest::newRow("1e-30 bis 1e30") << reinterpret_cast<void*>(&weitGestreut);
-    QTest::newRow("winzig oder riesig") << reinterpret_cast<void*>(&skaliert);
-    QTest::newRow("bekannte Faktoren") << reinterpret_cast<void*>(&bekannteFaktoren);
+    QTest::addColumn<int>("familie");
+    for (int i = 0; i < static_cast<int>(std::size(familien::alle)); ++i)
+        QTest::newRow(familien::alle[i].name) << i;
 }
 
 // Seeded random equations of every family, written as exact texts: the
 // oracle judges every report.
 void TestEigenschaften::familien() {
-    QFETCH(void*, familie);
-    const auto ziehen = reinterpret_cast<Familie>(familie);
+    QFETCH(int, familie);
+    const auto ziehen = familien::alle[familie].ziehen;
     bool gelesen = false;
     const auto gesetzt = qEnvironmentVariableIntValue("RIVEREV_EIGENSCHAFTEN_SAAT", &gelesen);
     const std::uint64_t saat = gelesen ? static_cast<std::uint64_t>(gesetzt) : 20261209;
