@@ -248,7 +248,6 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
         // coefficient as precise as its text.
         for (int i = 0; i <= 10; ++i)
             Koeffizienten[i] = i <= grad ? dezimalzahl(Str(zahlen[i]), zahlen[i]) : Dezimalzahl();
-        exakt.gebildet = false;
 
         // The search needs the derivatives as well, and k! a_k overflows
         // long before a_k does: form them now, so that the read-in tells.

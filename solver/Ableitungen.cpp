@@ -97,6 +97,9 @@ bool kompensiertHorner(const double* p, int n, double x, double& ergebnis, doubl
 
 void Hauptfenster::Ableiten() {
     ableitungenBilden(Pnom, grad);
+    // The exact rows, formed again when a search needs them: every search
+    // costs the same, the first after a read-in as a repeated one.
+    exakt.gebildet = false;
 
     // A power of two brings the largest coefficient into [1, 2): exact, so
     // the roots stay, while the values the search computes keep clear of

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <numeric>
 
@@ -33,50 +35,136 @@ struct Klammer {
     bool offen;
 };
 
+// The midpoint of 0 <= a < b in the order of the doubles: the bit patterns
+// of nonnegative doubles count up as the numbers do, so their mean halves
+// the exponents as well as the mantissas between.
+inline double mitteDerDoubles(double a, double b) {
+    const auto ia = std::bit_cast<std::uint64_t>(a);
+    const auto ib = std::bit_cast<std::uint64_t>(b);
+    return std::bit_cast<double>(ia + (ib - ia) / 2);
+}
+
 template <class Wert, class Schranke, class Genau, class Mitte>
 Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, double a, double b,
                      int links, double boden) {
+    constexpr double groesster = std::numeric_limits<double>::max();
     const auto weiter = [boden](double a, double b) {
         const double breite = b - a;
         return breite > 1e-11 ||
                (breite > 1e-11 * std::max(std::abs(a), std::abs(b)) && breite > boden);
-    };
-    const auto sicher = [](double y, double fehler) {
-        return std::abs(y) > fehler && std::abs(y) <= std::numeric_limits<double>::max();
     };
     // A value beyond the bound has its sign for certain. The bound holds
     // for every point up to r; taken anew only when a value falls within it,
     // as the ends close in, and then for the midpoint alone.
     double r = std::max(std::abs(a), std::abs(b));
     double fehler = schranke(r);
+    // The side of the midpoint m, where the value y lies within the bound:
+    // 1 where the sign is that of a, -1 where it is that of b, 0 for a root
+    // at m, 2 where doubles cannot tell. Out of line: the steps rarely get
+    // here.
+    const auto seiteImRauschen = [&](double m, double y, double a, double b)
+        __attribute__((noinline)) {
+        const double enger = std::max(std::abs(a), std::abs(b));
+        if (enger < r) {
+            r = enger;
+            fehler = schranke(r);
+        }
+        const double hier = std::abs(y) > fehler ? fehler : schranke(std::abs(m));
+        int vz = vorzeichen(y);
+        if (!(std::abs(y) > hier && std::abs(y) <= groesster)) {
+            // Within the rounding noise: the caller decides there. Where
+            // the value or its bound overflowed, the sign is asked for.
+            if (std::isfinite(y) && std::isfinite(hier))
+                return 2;
+            vz = genau(m);
+            if (vz == 0)
+                return 0;
+        }
+        return vz == links ? 1 : -1;
+    };
+    // One step at m: a value clearly beyond the bound decides in doubles, as
+    // its product with the sign at a, which cannot overflow. 0 and 2 as
+    // above; the ends stay then.
+    const double seite = links;
+    const auto schritt = [&](double m) __attribute__((always_inline)) {
+        const double t = wert(m) * seite;
+        int s = 1;
+        if (t > fehler && t <= groesster)
+            a = m;
+        else if (t < -fehler && t >= -groesster)
+            b = m;
+        else if ((s = seiteImRauschen(m, t * seite, a, b)) == 1)
+            a = m;
+        else if (s == -1)
+            b = m;
+        return s;
+    };
+
+    // No root of this row other than 0 lies closer to 0 than boden / 1e-11.
+    // While the ends lie more than 2^20 times that or the nearer end's size
+    // apart, the midpoint is taken in the order of the doubles, and 0 first
+    // where the bracket spans it: the number of steps grows with the
+    // logarithm of the root's exponent, not of the bracket's width.
+    const double nah = boden / 1e-11;
+    for (;;) {
+        double m = 0.0;
+        if (a < 0.0 && b > 0.0) {
+            if (!(std::max(-a, b) > 0x1p20 * nah))
+                break;
+        } else if (a >= 0.0) {
+            const double unten = std::max(a, nah);
+            if (!(b > 0x1p20 * unten))
+                break;
+            m = mitteDerDoubles(unten, b);
+        } else {
+            const double unten = std::max(-b, nah);
+            if (!(-a > 0x1p20 * unten))
+                break;
+            m = -mitteDerDoubles(unten, -a);
+        }
+        if (!(m > a && m < b))
+            break;
+        const int s = schritt(m);
+        if (s == 0)
+            return {m, m, m, false};
+        if (s == 2)
+            return {a, b, m, true};
+    }
+
+    // Then plain halving: while the bracket is wider than 1e-11 and than
+    // four units in the last place of its larger end, the midpoint lies
+    // strictly inside and no further test is needed.
+    const auto grenzeBei = [](double a, double b) {
+        return std::max(1e-11, std::max(-a, b) * 0x1p-50);
+    };
+    double grenze = grenzeBei(a, b);
     double m = mitte(a, b);
+    for (;;) {
+        if (!(b - a > grenze)) {
+            const double enger = grenzeBei(a, b);
+            if (!(enger < grenze))
+                break;
+            grenze = enger;
+            continue;
+        }
+        m = mitte(a, b);
+        const int s = schritt(m);
+        if (s == 0)
+            return {m, m, m, false};
+        if (s == 2)
+            return {a, b, m, true};
+    }
+    // The last steps, as long as the width is worth telling and doubles
+    // can halve it.
     while (weiter(a, b)) {
         m = mitte(a, b);
         if (m == a || m == b)
             break;
-        const double y = wert(m);
-        int vz = vorzeichen(y);
-        if (!sicher(y, fehler)) {
-            const double enger = std::max(std::abs(a), std::abs(b));
-            if (enger < r) {
-                r = enger;
-                fehler = schranke(r);
-            }
-            const double hier = sicher(y, fehler) ? fehler : schranke(std::abs(m));
-            if (!sicher(y, hier)) {
-                // Within the rounding noise: the caller decides there. Where
-                // the value or its bound overflowed, the sign is asked for.
-                if (std::isfinite(y) && std::isfinite(hier))
-                    return {a, b, m, true};
-                vz = genau(m);
-                if (vz == 0)
-                    return {m, m, m, false};
-            }
-        }
-        if (vz == links)
-            a = m;
-        else
-            b = m;
+        const int s = schritt(m);
+        if (s == 0)
+            return {m, m, m, false};
+        if (s == 2)
+            return {a, b, m, true};
     }
     return {a, b, m, false};
 }

@@ -15,6 +15,15 @@ struct Schnitt {
     bool unsicher;
 };
 
+// Between 1e-9 and 1e5, x 1e10 in doubles lies within 1/16 of the exact
+// product: where that leaves no doubt how it rounds, n is x in units of the
+// tenth decimal as the report shows it, without the text.
+bool zehntelMilliardstelSicher(double x, double& n) {
+    const double z = x * 1e10;
+    n = std::round(z);
+    return std::abs(x) >= 1e-9 && std::abs(x) < 1e5 && std::abs(std::abs(z - n) - 0.5) > 0.0625;
+}
+
 } // namespace
 
 void Hauptfenster::NullstellenBerechnen() {
@@ -131,6 +140,13 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             std::abs(y) <= std::numeric_limits<double>::max())
             return vorzeichen(y);
 
+        // Where the noise stopped the halving early, the enclosure may still
+        // be wide: two signs at Newton's root close it in first, which
+        // mostly spares the common divisor.
+        if (runde == 0) {
+            eingrenzen(w, false);
+            continue;
+        }
         if (!geteilt) {
             geteilt = true;
             exakteZeilen();
@@ -231,6 +247,9 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
             return false;
         if (w.links > -1e-9 && w.rechts < 1e-9)
             return true;
+        double l = 0.0, r = 0.0;
+        if (zehntelMilliardstelSicher(w.links, l) && zehntelMilliardstelSicher(w.rechts, r))
+            return l == r;
         if (!(links == links && rechts == rechts)) {
             links = gezeigt(w.links);
             rechts = gezeigt(w.rechts);
@@ -271,8 +290,14 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
         return;
     // A root at the number shown, or within a unit of its last place, such
     // as 12.5 or 0.1, is listed as that number.
+    if (!anzeige)
+        return;
+    double n = 0.0;
+    if (std::abs(w.wert) < 1 && zehntelMilliardstelSicher(w.wert, n) &&
+        std::abs(w.wert * 1e10 - n) > 0.1 + 0.0625)
+        return;
     const double text = gezeigt(w.wert);
-    if (!anzeige || text == w.wert || !(text > w.links && text < w.rechts) ||
+    if (text == w.wert || !(text > w.links && text < w.rechts) ||
         !(std::abs(w.wert - text) <= 1e-11 * std::max(1.0, std::abs(text))))
         return;
     const int s = sicheresVorzeichen(w.herkunft, text);

@@ -88,17 +88,19 @@ void TestNullstellen::nullstellen() {
 namespace {
 
 // The midpoints the halving takes on the polynomial itself, found through
-// the values it asks for: the first is its left end.
-QList<double> mittelpunkte(const Hauptfenster& w, double a, double b, double& ergebnis) {
+// the values it asks for: the first is its left end. boden is the search's
+// own for x^2 - 5x + 6: no root lies closer to 0 than 6 / (6 + 5).
+QList<double> mittelpunkte(const Hauptfenster& w, double a, double b, double& ergebnis,
+                           double boden = 1e-11 * 6 / 11) {
     QList<double> punkte;
-    ergebnis =
-        halbieren(
-            [&](double x) {
-                punkte.append(x);
-                return w.fn(0, x);
-            },
-            [](double) { return 0.0; }, [](double) { return 0; }, a, b, vorzeichen(w.fn(0, a)), 0.0)
-            .m;
+    ergebnis = halbieren(
+                   [&](double x) {
+                       punkte.append(x);
+                       return w.fn(0, x);
+                   },
+                   [](double) { return 0.0; }, [](double) { return 0; }, a, b,
+                   vorzeichen(w.fn(0, a)), boden)
+                   .m;
     return punkte;
 }
 
