@@ -60,7 +60,6 @@ void Hauptfenster::KoeffizientenfeldEinrichten(int j) {
     });
     connect(feld, &QLineEdit::textChanged, this,
             [this, j](const QString& text) { vorher[j] = text; });
-    connect(feld, &QLineEdit::textChanged, this, [feld] { KurzinfoSetzen(feld); });
     feld->installEventFilter(this);
 }
 
@@ -78,7 +77,7 @@ void Hauptfenster::KurzinfoSetzen(QLineEdit* feld) {
                             .marginsRemoved(feld->textMargins());
     // QLineEdit keeps two pixels on either side of its text. Beyond a few
     // thousand characters no field is wide enough, and measuring a pasted
-    // megabyte at every key would be slow.
+    // megabyte would be slow.
     const QString text = feld->text();
     const bool zuBreit =
         text.size() > 4096 || feld->fontMetrics().horizontalAdvance(text) > innen.width() - 4;
@@ -102,7 +101,9 @@ bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     // typing replaces the "0" a read-in left there; the next click places
     // the caret. Qt gives the focus before it delivers the press.
     auto* feld = qobject_cast<QLineEdit*>(objekt);
-    if (feld && (ereignis->type() == QEvent::Resize || ereignis->type() == QEvent::FontChange))
+    // The tooltip shows a number wider than its field whole: measured only
+    // as it is about to show, not at every key, paste or resize.
+    if (feld && ereignis->type() == QEvent::ToolTip)
         KurzinfoSetzen(feld);
     if (feld && ereignis->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(ereignis)->reason() == Qt::MouseFocusReason) {

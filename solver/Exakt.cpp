@@ -31,25 +31,35 @@ void zerlegen(double x, mpz_class& z, long& k) {
 }
 
 // p(x) times 2^(f n), where x = z / 2^f and n + 1 is p's length: an
-// integer with the sign of p(x). With betrag, p is evaluated at |x|.
+// integer with the sign of p(x). With betrag, p is evaluated at |x|. Room
+// for the largest term is taken at once: growing it step by step cost more
+// than the products.
 mpz_class homogen(const Ganzpolynom& p, const mpz_class& z, long k, bool betrag) {
     if (p.empty())
         return 0;
-    const mpz_class zz = betrag ? mpz_class(abs(z)) : z;
     const std::size_t n = p.size() - 1;
-    mpz_class s = p[n];
-    if (k >= 0) {
-        const mpz_class x = zz << static_cast<mp_bitcnt_t>(k);
-        for (std::size_t j = n; j-- > 0;)
-            s = s * x + p[j];
-        return s;
-    }
-    const auto f = static_cast<mp_bitcnt_t>(-k);
-    mpz_class glied;
+    const mp_bitcnt_t f = k < 0 ? static_cast<mp_bitcnt_t>(-k) : 0;
+    mpz_class x = z;
+    if (betrag)
+        mpz_abs(x.get_mpz_t(), x.get_mpz_t());
+    if (k > 0)
+        x <<= static_cast<mp_bitcnt_t>(k);
+    std::size_t breitester = 0;
+    for (const mpz_class& c : p)
+        breitester = std::max(breitester, mpz_sizeinbase(c.get_mpz_t(), 2));
+    const mp_bitcnt_t bits = breitester + n * (mpz_sizeinbase(x.get_mpz_t(), 2) + f) + 64 + 4 * n;
+    mpz_class s, glied;
+    mpz_realloc2(s.get_mpz_t(), bits);
+    mpz_realloc2(glied.get_mpz_t(), bits);
+    mpz_set(s.get_mpz_t(), p[n].get_mpz_t());
     for (std::size_t j = n; j-- > 0;) {
-        s *= zz;
-        mpz_mul_2exp(glied.get_mpz_t(), p[j].get_mpz_t(), f * (n - j));
-        s += glied;
+        mpz_mul(s.get_mpz_t(), s.get_mpz_t(), x.get_mpz_t());
+        if (f == 0) {
+            mpz_add(s.get_mpz_t(), s.get_mpz_t(), p[j].get_mpz_t());
+        } else {
+            mpz_mul_2exp(glied.get_mpz_t(), p[j].get_mpz_t(), f * (n - j));
+            mpz_add(s.get_mpz_t(), s.get_mpz_t(), glied.get_mpz_t());
+        }
     }
     return s;
 }
