@@ -165,9 +165,16 @@ private:
     mutable ExakteZeilen exakt;
     const ExakteZeilen& exakteZeilen() const;
 
+    // Each row unscaled in long double, and each coefficient's distance from
+    // the exact one.
+    long double zeileLang[11][11] = {};
+    long double fehlerLang[11][11] = {};
     // The sign of row k at x for the equation as shown: in doubles where
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
+    // The sign in long double where its error bound and rand allow it,
+    // else 0.
+    int vorzeichenWeit(int k, double x, long double rand = 0) const;
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
     bool innerhalbUnsicherheit(int k, double x) const;

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr double u = 0x1p-53;
+constexpr long double uLang = std::numeric_limits<long double>::epsilon() / 2;
 // Added to every coefficient of a bound: covers what underflow may lose,
 // both in the evaluation and in the bound's own.
 constexpr double unterlauf = 0x1p-1073;
@@ -160,6 +161,26 @@ void Hauptfenster::Ableiten() {
         }
     }
 
+    // Every row once more in long double, unscaled: each coefficient of row
+    // k is a_(j+k) (j+k)!/j!, rounded once, and lies from the exact one by
+    // that rounding and the factor times a_(j+k)'s distance from its text.
+    for (int k = 0; k <= grad; ++k)
+        for (int j = 0; j <= grad - k; ++j) {
+            long double faktor = 1;
+            for (int i = j + 1; i <= j + k; ++i)
+                faktor *= i;
+            const double a = Pnom[0][j + k];
+            const long double c = faktor * a;
+            long double abstand = 0;
+            if (!Koeffizienten[static_cast<std::size_t>(j + k)].wieDouble)
+                abstand = faktor * ((static_cast<long double>(std::nextafter(
+                                         std::abs(a), std::numeric_limits<double>::infinity())) -
+                                     std::abs(a)) /
+                                    2);
+            zeileLang[k][j] = c;
+            fehlerLang[k][j] = (abstand + std::abs(c) * uLang) * (1 + 4 * uLang);
+        }
+
     // The uncertainty of the rounded coefficients, half a unit of the last
     // digit shown, carried down the derivatives as bounds from both sides.
     if (!gerundet)
@@ -222,7 +243,31 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
                 return 0;
         }
     }
+    if (const int s = vorzeichenWeit(k, x))
+        return s;
     return vorzeichenBei(exakteZeilen().zeile[static_cast<std::size_t>(k)], x);
+}
+
+int Hauptfenster::vorzeichenWeit(int k, double x, long double rand) const {
+    // Where the doubles over- or underflow, long double reaches far enough
+    // on most machines: there Horner's error is at most (2n + 2) u times
+    // the sum of the terms' sizes, and the coefficients' own distances add
+    // theirs; rand is what the caller adds. 0 where that cannot tell, or
+    // long double is no wider.
+    if constexpr (std::numeric_limits<long double>::max_exponent < 16384)
+        return 0;
+    const int n = grad - k;
+    const long double t = x, betrag = std::abs(t);
+    long double s = 0, schranke = 0;
+    for (int j = n; j >= 0; --j) {
+        s = s * t + zeileLang[k][j];
+        schranke = schranke * betrag +
+                   (std::abs(zeileLang[k][j]) * ((2 * n + 2) * uLang) + fehlerLang[k][j]);
+    }
+    schranke = (schranke + rand) * (1 + 4 * (n + 3) * uLang) + 0x1p-16000L;
+    if (std::abs(s) > schranke)
+        return s > 0 ? 1 : -1;
+    return 0;
 }
 
 bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {

@@ -99,6 +99,70 @@ Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
     return a;
 }
 
+// Arithmetic modulo the prime 2^61 - 1.
+constexpr std::uint64_t primzahl = (std::uint64_t{1} << 61) - 1;
+
+__extension__ using Doppelwort = unsigned __int128;
+
+std::uint64_t malModulo(std::uint64_t a, std::uint64_t b) {
+    const Doppelwort p = static_cast<Doppelwort>(a) * b;
+    const std::uint64_t s =
+        static_cast<std::uint64_t>(p & primzahl) + static_cast<std::uint64_t>(p >> 61);
+    return s >= primzahl ? s - primzahl : s;
+}
+
+std::uint64_t inversModulo(std::uint64_t a) {
+    std::uint64_t ergebnis = 1;
+    for (std::uint64_t e = primzahl - 2; e > 0; e >>= 1, a = malModulo(a, a))
+        if (e & 1)
+            ergebnis = malModulo(ergebnis, a);
+    return ergebnis;
+}
+
+std::vector<std::uint64_t> modulo(const Ganzpolynom& p) {
+    std::vector<std::uint64_t> r(p.size());
+    for (std::size_t j = 0; j < p.size(); ++j)
+        r[j] = mpz_fdiv_ui(p[j].get_mpz_t(), primzahl);
+    return r;
+}
+
+// Whether a and b share no factor, told modulo a prime: where the prime
+// divides neither leading coefficient, the gcd there has at least the
+// degree of the true one, and a constant there means no common factor. A
+// "don't know" leaves it to the exact Euclid; the rows of a random equation
+// share none, and this spares the Euclid on their growing coefficients.
+bool teilerfremdModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
+    if (a.empty() || b.empty())
+        return false;
+    std::vector<std::uint64_t> x = modulo(a), y = modulo(b);
+    if (x.back() == 0 || y.back() == 0)
+        return false;
+    const auto kuerzenModulo = [](std::vector<std::uint64_t>& p) {
+        while (!p.empty() && p.back() == 0)
+            p.pop_back();
+    };
+    if (x.size() < y.size())
+        std::swap(x, y);
+    while (y.size() > 1) {
+        // x mod y, y made monic.
+        const std::uint64_t inv = inversModulo(y.back());
+        while (x.size() >= y.size()) {
+            const std::uint64_t faktor = malModulo(x.back(), inv);
+            const std::size_t d = x.size() - y.size();
+            for (std::size_t i = 0; i < y.size(); ++i) {
+                const std::uint64_t abzug = malModulo(faktor, y[i]);
+                std::uint64_t& c = x[i + d];
+                c = c >= abzug ? c - abzug : c + primzahl - abzug;
+            }
+            kuerzenModulo(x);
+        }
+        std::swap(x, y);
+        if (y.empty())
+            return false;
+    }
+    return y.size() == 1;
+}
+
 } // namespace
 
 Dezimalzahl dezimalzahl(QStringView text, double wert) {
@@ -196,6 +260,8 @@ double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) 
 }
 
 Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
+    if (teilerfremdModulo(a, b))
+        return {1};
     a = primitiv(std::move(a));
     b = primitiv(std::move(b));
     if (a.size() < b.size())

@@ -44,9 +44,27 @@ inline double mitteDerDoubles(double a, double b) {
     return std::bit_cast<double>(ia + (ib - ia) / 2);
 }
 
-template <class Wert, class Schranke, class Genau, class Mitte>
-Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, double a, double b,
-                     int links, double boden) {
+// The midpoint of a wide bracket [a, b], no root of which lies closer to 0
+// than nah: 0 where the bracket spans it and reaches more than 2^20 nah from
+// it; the midpoint in the order of the doubles where the ends lie more than
+// 2^20 times the nearer end's size, or nah, apart. NaN where the bracket is
+// not wide.
+inline double weiteMitte(double a, double b, double nah) {
+    if (a < 0.0 && b > 0.0)
+        return std::max(-a, b) > 0x1p20 * nah ? 0.0 : std::numeric_limits<double>::quiet_NaN();
+    if (a >= 0.0) {
+        const double unten = std::max(a, nah);
+        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b)
+                                  : std::numeric_limits<double>::quiet_NaN();
+    }
+    const double unten = std::max(-b, nah);
+    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a)
+                               : std::numeric_limits<double>::quiet_NaN();
+}
+
+template <class Wert, class Schranke, class Weit, class Genau, class Mitte>
+Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte mitte, double a,
+                     double b, int links, double boden) {
     constexpr double groesster = std::numeric_limits<double>::max();
     const auto weiter = [boden](double a, double b) {
         const double breite = b - a;
@@ -73,12 +91,18 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
         int vz = vorzeichen(y);
         if (!(std::abs(y) > hier && std::abs(y) <= groesster)) {
             // Within the rounding noise: the caller decides there. Where
-            // the value or its bound overflowed, the sign is asked for.
-            if (std::isfinite(y) && std::isfinite(hier))
-                return 2;
-            vz = genau(m);
-            if (vz == 0)
-                return 0;
+            // the doubles' range failed instead, near underflow or beyond
+            // overflow, a wider one may tell; where the value or its bound
+            // overflowed, the sign is asked for.
+            const bool bereich = !(hier > 0x1p-900 && std::isfinite(y) && std::isfinite(hier));
+            vz = bereich ? weit(m) : 0;
+            if (vz == 0) {
+                if (std::isfinite(y) && std::isfinite(hier))
+                    return 2;
+                vz = genau(m);
+                if (vz == 0)
+                    return 0;
+            }
         }
         return vz == links ? 1 : -1;
     };
@@ -100,28 +124,13 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
         return s;
     };
 
-    // No root of this row other than 0 lies closer to 0 than boden / 1e-11.
-    // While the ends lie more than 2^20 times that or the nearer end's size
-    // apart, the midpoint is taken in the order of the doubles, and 0 first
-    // where the bracket spans it: the number of steps grows with the
+    // No root of this row other than 0 lies closer to 0 than boden / 1e-11:
+    // while the bracket is wide beside that, its midpoint is taken in the
+    // order of the doubles, so that the number of steps grows with the
     // logarithm of the root's exponent, not of the bracket's width.
     const double nah = boden / 1e-11;
     for (;;) {
-        double m = 0.0;
-        if (a < 0.0 && b > 0.0) {
-            if (!(std::max(-a, b) > 0x1p20 * nah))
-                break;
-        } else if (a >= 0.0) {
-            const double unten = std::max(a, nah);
-            if (!(b > 0x1p20 * unten))
-                break;
-            m = mitteDerDoubles(unten, b);
-        } else {
-            const double unten = std::max(-b, nah);
-            if (!(-a > 0x1p20 * unten))
-                break;
-            m = -mitteDerDoubles(unten, -a);
-        }
+        const double m = weiteMitte(a, b, nah);
         if (!(m > a && m < b))
             break;
         const int s = schritt(m);
@@ -174,19 +183,20 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
 // 1e-11 relative to the ends and than boden, the least width worth telling
 // near 0; and only until the midpoint equals an end, since doubles cannot
 // halve any further, or until a midpoint's value lies within schranke(r),
-// the error bound of wert for |x| <= r; genau(x) is the sign where wert
-// overflows. wert is a parameter, so that a test can follow every point
+// the error bound of wert for |x| <= r; weit(x) is the sign where doubles
+// under- or overflow, or 0 where it cannot tell; genau(x) is the sign where
+// wert overflows. wert is a parameter, so that a test can follow every point
 // the halving evaluates.
-template <class Wert, class Schranke, class Genau>
-Klammer halbieren(Wert wert, Schranke schranke, Genau genau, double a, double b, int links,
-                  double boden) {
+template <class Wert, class Schranke, class Weit, class Genau>
+Klammer halbieren(Wert wert, Schranke schranke, Weit weit, Genau genau, double a, double b,
+                  int links, double boden) {
     // Far from overflow, (a + b) / 2 is what std::midpoint returns, without
     // its tests in every step; the ends only move inwards.
     if (std::max(std::abs(a), std::abs(b)) <= std::numeric_limits<double>::max() / 2)
         return halbierenMit(
-            wert, schranke, genau, [](double a, double b) { return (a + b) / 2; }, a, b, links,
-            boden);
+            wert, schranke, weit, genau, [](double a, double b) { return (a + b) / 2; }, a, b,
+            links, boden);
     return halbierenMit(
-        wert, schranke, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b, links,
-        boden);
+        wert, schranke, weit, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b,
+        links, boden);
 }

@@ -139,6 +139,17 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         if (std::abs(y) > oben(fehlerSchranke(n, std::abs(w.wert)) + taylor) &&
             std::abs(y) <= std::numeric_limits<double>::max())
             return vorzeichen(y);
+        // The same test in long double, unscaled, where the doubles' range
+        // failed.
+        if (!(taylor > 0x1p-900 && std::abs(y) > 0x1p-900 && std::isfinite(taylor))) {
+            long double kruemmungWeit = 0;
+            for (int j = grad - n - 2; j >= 0; --j)
+                kruemmungWeit =
+                    kruemmungWeit * weite + (std::abs(zeileLang[n + 2][j]) + fehlerLang[n + 2][j]);
+            const long double b = w.rechts - w.links;
+            if (const int s = vorzeichenWeit(n, w.wert, kruemmungWeit * b * b / 2))
+                return s;
+        }
 
         // Where the noise stopped the halving early, the enclosure may still
         // be wide: two signs at Newton's root close it in first, which
@@ -181,8 +192,10 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
 
 bool Hauptfenster::verfeinern(Wurzel& w) const {
     // One halving of the enclosure on the sign of the row that has the root
-    // as a simple one.
-    const double m = w.links / 2 + w.rechts / 2;
+    // as a simple one; of a wide one in the order of the doubles.
+    double m = weiteMitte(w.links, w.rechts, 0.0);
+    if (!(m > w.links && m < w.rechts))
+        m = w.links / 2 + w.rechts / 2;
     if (!(m > w.links && m < w.rechts))
         return false;
     const int s = sicheresVorzeichen(w.herkunft, m);
@@ -211,6 +224,7 @@ Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
     const double boden = 1e-11 * (std::abs(p[unten]) / (std::abs(p[unten]) + darueber));
     return halbieren([p, n](double x) { return horner(p, n, x); },
                      [this, k](double r) { return fehlerSchranke(k, r); },
+                     [this, k](double x) { return vorzeichenWeit(k, x); },
                      [this, k](double x) { return sicheresVorzeichen(k, x); }, a, b, links, boden);
 }
 
@@ -259,7 +273,9 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
     for (int versuch = 0; w.links < w.rechts; ++versuch) {
         if (anzeige ? gleichGezeigt() : versuch >= 2)
             break;
-        double t = w.links / 2 + w.rechts / 2;
+        double t = weiteMitte(w.links, w.rechts, 0.0);
+        if (!(t > w.links && t < w.rechts))
+            t = w.links / 2 + w.rechts / 2;
         if (richtung == 0 && versuch == 0) {
             t = w.wert;
         } else if (richtung != 0 && versuch < 4) {
