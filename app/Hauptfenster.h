@@ -163,7 +163,7 @@ private:
     // Some coefficient shows 16 or 17 digits and stands for a rounded number.
     bool gerundet = false;
     mutable ExakteZeilen exakt;
-    const ExakteZeilen& exakteZeilen() const;
+    ExakteZeilen& exakteZeilen() const;
 
     // Each row unscaled in long double, and each coefficient's distance from
     // the exact one.
@@ -173,8 +173,13 @@ private:
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
     // The sign in long double where its error bound and rand allow it,
-    // else 0.
+    // else 0; the value and its bound for |x| <= r.
     int vorzeichenWeit(int k, double x, long double rand = 0) const;
+    long double wertWeit(int k, double x) const;
+    long double fehlerSchrankeWeit(int k, double r) const;
+    // Rows whose halving runs in long double: their scaled doubles come
+    // near underflow.
+    bool weit[11] = {};
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
     bool innerhalbUnsicherheit(int k, double x) const;

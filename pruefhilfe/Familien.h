@@ -91,10 +91,11 @@ inline QStringList skaliert(std::mt19937_64& z) {
     return zufallsKoeffizienten(z, 999, e, e + 2, 0.8);
 }
 
-// One equation of random coefficients of at most two digits, as drawn at the
-// size of 1, or stretched: x replaced by x 10^-d, which puts its
-// coefficients between 1e-300 and 1e300 and moves every root by d powers of
-// ten. The draws are the same either way.
+// One equation of random coefficients of at most two digits, one of them
+// after the point, as drawn at the size of 1, or stretched: x replaced by
+// x 10^-d, which puts its coefficients between 1e-300 and 1e300 and moves
+// every root by d powers of ten. The draws are the same either way, and
+// neither is a binary fraction.
 inline QStringList gestreckt(std::mt19937_64& z, bool strecken) {
     const int grad = static_cast<int>(zufall(z, 1, 10));
     const long d = grad == 1 ? 300 : 600 / grad;
@@ -104,7 +105,7 @@ inline QStringList gestreckt(std::mt19937_64& z, bool strecken) {
         long m = zufall(z, -99, 99);
         if (j == grad && m == 0)
             m = 1;
-        texte.append(dezimal(m, strecken ? richtung * (300 - j * d) : 0));
+        texte.append(dezimal(m, strecken ? richtung * (300 - j * d) - 1 : -1));
     }
     return texte;
 }

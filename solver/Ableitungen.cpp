@@ -180,6 +180,14 @@ void Hauptfenster::Ableiten() {
             zeileLang[k][j] = c;
             fehlerLang[k][j] = (abstand + std::abs(c) * uLang) * (1 + 4 * uLang);
         }
+    // A row with a coefficient near underflow even after the scaling has
+    // values there near its roots: its halving runs in long double.
+    for (int k = 0; k <= grad; ++k) {
+        weit[k] = false;
+        for (int j = 0; j <= grad - k; ++j)
+            weit[k] =
+                weit[k] || (PnomSkaliert[k][j] != 0.0 && std::abs(PnomSkaliert[k][j]) < 0x1p-900);
+    }
 
     // The uncertainty of the rounded coefficients, half a unit of the last
     // digit shown, carried down the derivatives as bounds from both sides.
@@ -219,7 +227,7 @@ double Hauptfenster::fehlerSchranke(int k, double r) const {
     return sicherGerundet(horner(schranken[k].horner, grad - k, r));
 }
 
-const ExakteZeilen& Hauptfenster::exakteZeilen() const {
+ExakteZeilen& Hauptfenster::exakteZeilen() const {
     if (!exakt.gebildet)
         exakt.bilden(Koeffizienten, grad);
     return exakt;
@@ -245,27 +253,38 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
     }
     if (const int s = vorzeichenWeit(k, x))
         return s;
-    return vorzeichenBei(exakteZeilen().zeile[static_cast<std::size_t>(k)], x);
+    return vorzeichenBei(exakteZeilen().zeile(k), x);
+}
+
+long double Hauptfenster::wertWeit(int k, double x) const {
+    const long double t = x;
+    long double s = 0;
+    for (int j = grad - k; j >= 0; --j)
+        s = s * t + zeileLang[k][j];
+    return s;
+}
+
+long double Hauptfenster::fehlerSchrankeWeit(int k, double r) const {
+    // Horner's error in long double is at most (2n + 2) u times the sum of
+    // the terms' sizes, and the coefficients' own distances add theirs;
+    // the bound's own rounding is covered by the factor.
+    const int n = grad - k;
+    const long double betrag = r;
+    long double schranke = 0;
+    for (int j = n; j >= 0; --j)
+        schranke = schranke * betrag +
+                   (std::abs(zeileLang[k][j]) * ((2 * n + 2) * uLang) + fehlerLang[k][j]);
+    return schranke * (1 + 4 * (n + 3) * uLang) + 0x1p-16000L;
 }
 
 int Hauptfenster::vorzeichenWeit(int k, double x, long double rand) const {
     // Where the doubles over- or underflow, long double reaches far enough
-    // on most machines: there Horner's error is at most (2n + 2) u times
-    // the sum of the terms' sizes, and the coefficients' own distances add
-    // theirs; rand is what the caller adds. 0 where that cannot tell, or
-    // long double is no wider.
+    // on most machines; rand is what the caller adds to the bound. 0 where
+    // that cannot tell, or long double is no wider.
     if constexpr (std::numeric_limits<long double>::max_exponent < 16384)
         return 0;
-    const int n = grad - k;
-    const long double t = x, betrag = std::abs(t);
-    long double s = 0, schranke = 0;
-    for (int j = n; j >= 0; --j) {
-        s = s * t + zeileLang[k][j];
-        schranke = schranke * betrag +
-                   (std::abs(zeileLang[k][j]) * ((2 * n + 2) * uLang) + fehlerLang[k][j]);
-    }
-    schranke = (schranke + rand) * (1 + 4 * (n + 3) * uLang) + 0x1p-16000L;
-    if (std::abs(s) > schranke)
+    const long double s = wertWeit(k, x);
+    if (std::abs(s) > (fehlerSchrankeWeit(k, std::abs(x)) + rand) * (1 + 4 * uLang))
         return s > 0 ? 1 : -1;
     return 0;
 }
@@ -282,9 +301,8 @@ bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {
         if ((y - fehler) * (1 - 0x1p-46) > obergrenze)
             return false;
     }
-    const ExakteZeilen& e = exakteZeilen();
-    return betragHoechstens(e.zeile[static_cast<std::size_t>(k)],
-                            e.unsicherheit[static_cast<std::size_t>(k)], x);
+    ExakteZeilen& e = exakteZeilen();
+    return betragHoechstens(e.zeile(k), e.unsicherheit(k), x);
 }
 
 bool Hauptfenster::IstNull(double v) const {

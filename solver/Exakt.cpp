@@ -275,7 +275,11 @@ Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
 }
 
 void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad) {
-    *this = ExakteZeilen();
+    for (int n = 0; n <= 10; ++n) {
+        zeilen[static_cast<std::size_t>(n)].clear();
+        unsicherheiten[static_cast<std::size_t>(n)].clear();
+        teilerGebildet[static_cast<std::size_t>(n)].fill(false);
+    }
     // A common power of ten makes every coefficient and every half unit of
     // a last digit an integer.
     int unten = 0;
@@ -290,10 +294,10 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
         gerundet = gerundet || d.gerundet;
     }
     zehnerExponent = unten;
-    Ganzpolynom& p = zeile[0];
+    Ganzpolynom& p = zeilen[0];
     p.resize(static_cast<std::size_t>(grad) + 1);
     if (gerundet)
-        unsicherheit[0].resize(p.size());
+        unsicherheiten[0].resize(p.size());
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
         if (d.ziffern == 0)
@@ -301,25 +305,37 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
         const mpz_class stelle = zehnHoch(d.exponent - 1 - unten);
         p[static_cast<std::size_t>(j)] = mpz_class(static_cast<long>(d.ziffern)) * stelle * 10;
         if (d.gerundet)
-            unsicherheit[0][static_cast<std::size_t>(j)] = stelle * 5;
+            unsicherheiten[0][static_cast<std::size_t>(j)] = stelle * 5;
     }
-    for (int k = 1; k <= grad; ++k)
-        for (auto [vorher, jetzt] : {std::pair{&zeile[k - 1], &zeile[k]},
-                                     std::pair{&unsicherheit[k - 1], &unsicherheit[k]}}) {
+    gebildeteZeilen = 1;
+    gebildet = true;
+}
+
+const Ganzpolynom& ExakteZeilen::zeile(int k) {
+    for (; gebildeteZeilen <= k; ++gebildeteZeilen) {
+        const auto n = static_cast<std::size_t>(gebildeteZeilen);
+        for (auto [vorher, jetzt] : {std::pair{&zeilen[n - 1], &zeilen[n]},
+                                     std::pair{&unsicherheiten[n - 1], &unsicherheiten[n]}}) {
             if (vorher->empty())
                 continue;
             jetzt->resize(vorher->size() - 1);
             for (std::size_t j = 0; j < jetzt->size(); ++j)
-                (*jetzt)[j] = (*vorher)[j + 1] * static_cast<unsigned long>(j + 1);
+                mpz_mul_ui((*jetzt)[j].get_mpz_t(), (*vorher)[j + 1].get_mpz_t(), j + 1);
         }
-    gebildet = true;
+    }
+    return zeilen[static_cast<std::size_t>(k)];
+}
+
+const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {
+    zeile(k);
+    return unsicherheiten[static_cast<std::size_t>(k)];
 }
 
 const Ganzpolynom& ExakteZeilen::gemeinsamerTeiler(int n, int m) {
     auto& t = teiler[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)];
     auto& fertig = teilerGebildet[static_cast<std::size_t>(n)][static_cast<std::size_t>(m)];
     if (!fertig) {
-        t = ggT(zeile[static_cast<std::size_t>(n)], zeile[static_cast<std::size_t>(m)]);
+        t = ggT(zeile(n), zeile(m));
         fertig = true;
     }
     return t;

@@ -43,18 +43,22 @@ Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b);
 // The entered equation and its derivatives exactly, each times the same
 // positive power of ten, so that every coefficient is an integer; and the
 // uncertainty of the rounded coefficients carried through the derivatives.
-// Formed only when a decision needs them; the common divisors of the rows
-// are kept as they are found.
+// Formed only when a decision needs them, a derivative only when asked for;
+// the common divisors of the rows are kept as they are found.
 struct ExakteZeilen {
     bool gebildet = false;
-    // Row k is zeile[k] times 10^zehnerExponent.
+    // Row k is zeile(k) times 10^zehnerExponent.
     int zehnerExponent = 0;
-    std::array<Ganzpolynom, 11> zeile;
-    std::array<Ganzpolynom, 11> unsicherheit;
-    std::array<std::array<Ganzpolynom, 11>, 11> teiler;
-    std::array<std::array<bool, 11>, 11> teilerGebildet{};
-
     void bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad);
+    const Ganzpolynom& zeile(int k);
+    const Ganzpolynom& unsicherheit(int k);
     // gcd(row n, row m).
     const Ganzpolynom& gemeinsamerTeiler(int n, int m);
+
+private:
+    std::array<Ganzpolynom, 11> zeilen;
+    std::array<Ganzpolynom, 11> unsicherheiten;
+    int gebildeteZeilen = 0;
+    std::array<std::array<Ganzpolynom, 11>, 11> teiler;
+    std::array<std::array<bool, 11>, 11> teilerGebildet{};
 };

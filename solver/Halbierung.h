@@ -54,18 +54,19 @@ inline double weiteMitte(double a, double b, double nah) {
         return std::max(-a, b) > 0x1p20 * nah ? 0.0 : std::numeric_limits<double>::quiet_NaN();
     if (a >= 0.0) {
         const double unten = std::max(a, nah);
-        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b)
-                                  : std::numeric_limits<double>::quiet_NaN();
+        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b) : std::numeric_limits<double>::quiet_NaN();
     }
     const double unten = std::max(-b, nah);
-    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a)
-                               : std::numeric_limits<double>::quiet_NaN();
+    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a) : std::numeric_limits<double>::quiet_NaN();
 }
 
 template <class Wert, class Schranke, class Weit, class Genau, class Mitte>
 Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte mitte, double a,
                      double b, int links, double boden) {
-    constexpr double groesster = std::numeric_limits<double>::max();
+    // The values and their bounds: doubles, or long doubles where a row
+    // needs their range.
+    using Zahl = decltype(wert(a));
+    constexpr Zahl groesster = std::numeric_limits<Zahl>::max();
     const auto weiter = [boden](double a, double b) {
         const double breite = b - a;
         return breite > 1e-11 ||
@@ -75,20 +76,20 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
     // for every point up to r; taken anew only when a value falls within it,
     // as the ends close in, and then for the midpoint alone.
     double r = std::max(std::abs(a), std::abs(b));
-    double fehler = schranke(r);
+    Zahl fehler = schranke(r);
     // The side of the midpoint m, where the value y lies within the bound:
     // 1 where the sign is that of a, -1 where it is that of b, 0 for a root
     // at m, 2 where doubles cannot tell. Out of line: the steps rarely get
     // here.
-    const auto seiteImRauschen = [&](double m, double y, double a, double b)
+    const auto seiteImRauschen = [&](double m, Zahl y, double a, double b)
         __attribute__((noinline)) {
         const double enger = std::max(std::abs(a), std::abs(b));
         if (enger < r) {
             r = enger;
             fehler = schranke(r);
         }
-        const double hier = std::abs(y) > fehler ? fehler : schranke(std::abs(m));
-        int vz = vorzeichen(y);
+        const Zahl hier = std::abs(y) > fehler ? fehler : schranke(std::abs(m));
+        int vz = (y > 0) - (y < 0);
         if (!(std::abs(y) > hier && std::abs(y) <= groesster)) {
             // Within the rounding noise: the caller decides there. Where
             // the doubles' range failed instead, near underflow or beyond
@@ -109,9 +110,9 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
     // One step at m: a value clearly beyond the bound decides in doubles, as
     // its product with the sign at a, which cannot overflow. 0 and 2 as
     // above; the ends stay then.
-    const double seite = links;
+    const Zahl seite = links;
     const auto schritt = [&](double m) __attribute__((always_inline)) {
-        const double t = wert(m) * seite;
+        const Zahl t = wert(m) * seite;
         int s = 1;
         if (t > fehler && t <= groesster)
             a = m;
@@ -140,11 +141,12 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
             return {a, b, m, true};
     }
 
-    // Then plain halving: while the bracket is wider than 1e-11 and than
-    // four units in the last place of its larger end, the midpoint lies
-    // strictly inside and no further test is needed.
-    const auto grenzeBei = [](double a, double b) {
-        return std::max(1e-11, std::max(-a, b) * 0x1p-50);
+    // Then plain halving: while the bracket is wider than the width worth
+    // telling and than four units in the last place of its larger end, the
+    // midpoint lies strictly inside and no further test is needed.
+    const auto grenzeBei = [boden](double a, double b) {
+        const double r = std::max(-a, b);
+        return std::max(std::min(1e-11, std::max(1e-11 * r, boden)), r * 0x1p-50);
     };
     double grenze = grenzeBei(a, b);
     double m = mitte(a, b);

@@ -178,8 +178,8 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         // tell.
         int s = 0;
         if (runde >= 4) {
-            const ExakteZeilen& e = exakteZeilen();
-            const Ganzpolynom& zeile = e.zeile[static_cast<std::size_t>(n)];
+            ExakteZeilen& e = exakteZeilen();
+            const Ganzpolynom& zeile = e.zeile(n);
             s = vorzeichenBei(zeile, w.wert);
             if (s != 0 &&
                 betragBei(zeile, e.zehnerExponent, skala, w.wert) * (1 - 0x1p-46) > taylor)
@@ -222,10 +222,15 @@ Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
     for (int j = unten + 1; j <= n; ++j)
         darueber = std::max(darueber, std::abs(p[j]));
     const double boden = 1e-11 * (std::abs(p[unten]) / (std::abs(p[unten]) + darueber));
+    const auto weiter = [this, k](double x) { return vorzeichenWeit(k, x); };
+    const auto genau = [this, k](double x) { return sicheresVorzeichen(k, x); };
+    if (weit[k])
+        return halbieren([this, k](double x) { return wertWeit(k, x); },
+                         [this, k](double r) { return fehlerSchrankeWeit(k, r); }, weiter, genau, a,
+                         b, links, boden);
     return halbieren([p, n](double x) { return horner(p, n, x); },
-                     [this, k](double r) { return fehlerSchranke(k, r); },
-                     [this, k](double x) { return vorzeichenWeit(k, x); },
-                     [this, k](double x) { return sicheresVorzeichen(k, x); }, a, b, links, boden);
+                     [this, k](double r) { return fehlerSchranke(k, r); }, weiter, genau, a, b,
+                     links, boden);
 }
 
 double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
@@ -233,12 +238,16 @@ double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
 }
 
 Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int links) const {
-    // Where the halving stopped in the rounding noise, Newton's steps go on
-    // from there; the enclosure stays as the signs made it.
+    // Where the halving stopped in the rounding noise, and for every root of
+    // the equation itself, Newton's steps go on from there; the enclosure
+    // stays as the signs made it. A derivative's root that the halving took
+    // to its width is a cut point: its enclosure is what counts, unless a
+    // rounded coefficient makes its value count as well.
     const Klammer k = halbierenIn(n, a, b, links);
     if (k.a == k.b)
         return {k.a, k.a, k.a, n, 0, false};
-    const double x = std::clamp(NullstelleVerfeinern(n, k.m), k.a, k.b);
+    const double x =
+        n == 0 || k.offen || gerundet ? std::clamp(NullstelleVerfeinern(n, k.m), k.a, k.b) : k.m;
     return {x, k.a, k.b, n, links, false};
 }
 
@@ -270,6 +279,29 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
         }
         return links == rechts;
     };
+    // Within a few units of the root's last place the doubles cannot tell
+    // a sign where the coefficients are no doubles themselves. Two points
+    // as far either side as the slope says their bound reaches mostly close
+    // the enclosure enough without that.
+    if (anzeige && richtung == 0) {
+        const int k = w.herkunft;
+        const double abstand =
+            4 * fehlerSchranke(k, std::abs(w.wert)) / std::abs(wert(k + 1, w.wert));
+        const double l = w.wert - abstand, r = w.wert + abstand;
+        const auto vorzeichenInDoubles = [&](double x) {
+            const double y = wert(k, x);
+            return std::abs(y) > fehlerSchranke(k, std::abs(x)) &&
+                           std::abs(y) <= std::numeric_limits<double>::max()
+                       ? vorzeichen(y)
+                       : 0;
+        };
+        if (abstand < 1e-10 * std::max(1.0, std::abs(w.wert)) && l > w.links && r < w.rechts &&
+            vorzeichenInDoubles(l) == w.vorzeichenLinks &&
+            vorzeichenInDoubles(r) == -w.vorzeichenLinks) {
+            w.links = l;
+            w.rechts = r;
+        }
+    }
     for (int versuch = 0; w.links < w.rechts; ++versuch) {
         if (anzeige ? gleichGezeigt() : versuch >= 2)
             break;
@@ -353,8 +385,7 @@ bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
         zaehler = static_cast<long>(links + rechts);
     else
         return false;
-    const int s = vorzeichenBeiBruch(exakteZeilen().zeile[static_cast<std::size_t>(w.herkunft)],
-                                     zaehler, nenner);
+    const int s = vorzeichenBeiBruch(exakteZeilen().zeile(w.herkunft), zaehler, nenner);
     // The end on the root's side shows as the root rounds, and stays within
     // the search interval, as the rounded number need not.
     w.wert = s == w.vorzeichenLinks ? w.rechts : w.links;
