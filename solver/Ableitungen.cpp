@@ -257,11 +257,7 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
 }
 
 long double Hauptfenster::wertWeit(int k, double x) const {
-    const long double t = x;
-    long double s = 0;
-    for (int j = grad - k; j >= 0; --j)
-        s = s * t + zeileLang[k][j];
-    return s;
+    return horner(zeileLang[k], grad - k, x);
 }
 
 long double Hauptfenster::fehlerSchrankeWeit(int k, double r) const {

@@ -260,6 +260,23 @@ double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) 
 }
 
 Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
+    // Powers of x apart: a root at 0 is common to every row it is a root
+    // of, and what remains then mostly shares nothing.
+    kuerzen(a);
+    kuerzen(b);
+    const auto nullen = [](const Ganzpolynom& p) {
+        return static_cast<std::size_t>(
+            std::find_if(p.begin(), p.end(), [](const mpz_class& c) { return c != 0; }) -
+            p.begin());
+    };
+    const std::size_t na = nullen(a), nb = nullen(b);
+    if (!a.empty() && !b.empty() && (na > 0 || nb > 0)) {
+        a.erase(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na));
+        b.erase(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(nb));
+        Ganzpolynom g = ggT(std::move(a), std::move(b));
+        g.insert(g.begin(), std::min(na, nb), mpz_class(0));
+        return g;
+    }
     if (teilerfremdModulo(a, b))
         return {1};
     a = primitiv(std::move(a));

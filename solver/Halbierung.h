@@ -19,10 +19,11 @@ inline double oben(double v) {
     return v * (1 + 0x1p-51) + 0x1p-1074;
 }
 
-// Horner's rule over the n + 1 coefficients of p, constant first; inline, so
-// that the halving keeps its ends in registers.
-inline double horner(const double* p, int n, double x) {
-    double s = 0.0;
+// Horner's rule over the n + 1 coefficients of p, constant first, in
+// doubles or long doubles; inline, so that the halving keeps its ends in
+// registers.
+template <class Zahl> inline Zahl horner(const Zahl* p, int n, double x) {
+    Zahl s = 0;
     for (int j = n; j >= 0; --j)
         s = x * s + p[j];
     return s;
@@ -54,10 +55,12 @@ inline double weiteMitte(double a, double b, double nah) {
         return std::max(-a, b) > 0x1p20 * nah ? 0.0 : std::numeric_limits<double>::quiet_NaN();
     if (a >= 0.0) {
         const double unten = std::max(a, nah);
-        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b) : std::numeric_limits<double>::quiet_NaN();
+        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b)
+                                  : std::numeric_limits<double>::quiet_NaN();
     }
     const double unten = std::max(-b, nah);
-    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a) : std::numeric_limits<double>::quiet_NaN();
+    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a)
+                               : std::numeric_limits<double>::quiet_NaN();
 }
 
 template <class Wert, class Schranke, class Weit, class Genau, class Mitte>

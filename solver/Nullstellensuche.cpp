@@ -225,7 +225,7 @@ Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
     const auto weiter = [this, k](double x) { return vorzeichenWeit(k, x); };
     const auto genau = [this, k](double x) { return sicheresVorzeichen(k, x); };
     if (weit[k])
-        return halbieren([this, k](double x) { return wertWeit(k, x); },
+        return halbieren([p = zeileLang[k], n](double x) { return horner(p, n, x); },
                          [this, k](double r) { return fehlerSchrankeWeit(k, r); }, weiter, genau, a,
                          b, links, boden);
     return halbieren([p, n](double x) { return horner(p, n, x); },
