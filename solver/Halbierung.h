@@ -146,10 +146,11 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
 
     // Then plain halving: while the bracket is wider than the width worth
     // telling and than four units in the last place of its larger end, the
-    // midpoint lies strictly inside and no further test is needed.
+    // midpoint lies strictly inside and no further test is needed. Four
+    // units of a subnormal are four of the least double.
     const auto grenzeBei = [boden](double a, double b) {
         const double r = std::max(-a, b);
-        return std::max(std::min(1e-11, std::max(1e-11 * r, boden)), r * 0x1p-50);
+        return std::max({std::min(1e-11, std::max(1e-11 * r, boden)), r * 0x1p-50, 0x1p-1072});
     };
     double grenze = grenzeBei(a, b);
     double m = mitte(a, b);
