@@ -11,6 +11,20 @@ namespace {
 
 constexpr double u = 0x1p-53;
 constexpr long double uLang = std::numeric_limits<long double>::epsilon() / 2;
+
+// Whether long double reaches further than double and keeps the digits its
+// epsilon promises: not where it is double itself, nor under an emulator
+// that computes it in 53 bits, as valgrind does.
+bool langTraegt() {
+    static const bool traegt = [] {
+        if constexpr (std::numeric_limits<long double>::max_exponent < 16384)
+            return false;
+        volatile long double eins = 1;
+        volatile long double klein = std::numeric_limits<long double>::epsilon();
+        return (eins + klein) - eins == klein;
+    }();
+    return traegt;
+}
 // Added to every coefficient of a bound: covers what underflow may lose,
 // both in the evaluation and in the bound's own.
 constexpr double unterlauf = 0x1p-1073;
@@ -182,7 +196,7 @@ void Hauptfenster::Ableiten() {
         }
     // A row with a coefficient near underflow even after the scaling has
     // values there near its roots: its halving runs in long double.
-    for (int k = 0; k <= grad; ++k) {
+    for (int k = 0; k <= grad && langTraegt(); ++k) {
         weit[k] = false;
         for (int j = 0; j <= grad - k; ++j)
             weit[k] =
@@ -277,7 +291,7 @@ int Hauptfenster::vorzeichenWeit(int k, double x, long double rand) const {
     // Where the doubles over- or underflow, long double reaches far enough
     // on most machines; rand is what the caller adds to the bound. 0 where
     // that cannot tell, or long double is no wider.
-    if constexpr (std::numeric_limits<long double>::max_exponent < 16384)
+    if (!langTraegt())
         return 0;
     const long double s = wertWeit(k, x);
     if (std::abs(s) > (fehlerSchrankeWeit(k, std::abs(x)) + rand) * (1 + 4 * uLang))
