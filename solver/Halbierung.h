@@ -54,11 +54,12 @@ inline double weiteMitte(double a, double b, double nah) {
     if (a < 0.0 && b > 0.0)
         return std::max(-a, b) > 0x1p20 * nah ? 0.0 : std::numeric_limits<double>::quiet_NaN();
     if (a >= 0.0) {
-        const double unten = std::max(a, nah);
+        // + 0.0 makes an end of -0 the 0 whose bits count up.
+        const double unten = std::max(a, nah) + 0.0;
         return b > 0x1p20 * unten ? mitteDerDoubles(unten, b)
                                   : std::numeric_limits<double>::quiet_NaN();
     }
-    const double unten = std::max(-b, nah);
+    const double unten = std::max(-b, nah) + 0.0;
     return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a)
                                : std::numeric_limits<double>::quiet_NaN();
 }
