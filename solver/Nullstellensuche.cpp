@@ -185,8 +185,17 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
                 betragBei(zeile, e.zehnerExponent, skala, w.wert) * (1 - 0x1p-46) > taylor)
                 return s;
         }
-        if (!verfeinern(w))
-            return s != 0 ? s : sicheresVorzeichen(n, w.wert);
+        if (!verfeinern(w)) {
+            // Down to neighbouring doubles, and the Taylor term still
+            // covers the value: the double nearest xi, where Newton's steps
+            // end, stands for it, not wherever the halving stopped.
+            const double naechster =
+                std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
+            if (naechster == w.wert && s != 0)
+                return s;
+            w.wert = naechster;
+            return sicheresVorzeichen(n, w.wert);
+        }
     }
 }
 
