@@ -128,6 +128,17 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
             b = m;
         return s;
     };
+    // A step that ends the halving, at a root or in the noise, leaves its
+    // bracket in ende.
+    Klammer ende{};
+    const auto haelt = [&](double m) __attribute__((always_inline)) {
+        const int s = schritt(m);
+        if (s == 0)
+            ende = {m, m, m, false};
+        else if (s == 2)
+            ende = {a, b, m, true};
+        return s == 0 || s == 2;
+    };
 
     // No root of this row other than 0 lies closer to 0 than boden / 1e-11:
     // while the bracket is wide beside that, its midpoint is taken in the
@@ -138,11 +149,8 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
         const double m = weiteMitte(a, b, nah);
         if (!(m > a && m < b))
             break;
-        const int s = schritt(m);
-        if (s == 0)
-            return {m, m, m, false};
-        if (s == 2)
-            return {a, b, m, true};
+        if (haelt(m))
+            return ende;
     }
 
     // Then plain halving: while the bracket is wider than the width worth
@@ -164,11 +172,8 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
             continue;
         }
         m = mitte(a, b);
-        const int s = schritt(m);
-        if (s == 0)
-            return {m, m, m, false};
-        if (s == 2)
-            return {a, b, m, true};
+        if (haelt(m))
+            return ende;
     }
     // The last steps, as long as the width is worth telling and doubles
     // can halve it.
@@ -176,11 +181,8 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
         m = mitte(a, b);
         if (m == a || m == b)
             break;
-        const int s = schritt(m);
-        if (s == 0)
-            return {m, m, m, false};
-        if (s == 2)
-            return {a, b, m, true};
+        if (haelt(m))
+            return ende;
     }
     return {a, b, m, false};
 }
