@@ -19,6 +19,8 @@ private Q_SLOTS:
     void istNull();
     void istNullstelle_data();
     void istNullstelle();
+    void gemeinsamerTeiler_data();
+    void gemeinsamerTeiler();
 };
 
 namespace {
@@ -163,6 +165,36 @@ void TestAbleiten::istNullstelle() {
     Hauptfenster w;
     ableiten(w, koeffizienten);
     QCOMPARE(w.IstNullstelle(k, x), nullstelle);
+}
+
+void TestAbleiten::gemeinsamerTeiler_data() {
+    QTest::addColumn<QList<qint64>>("a");
+    QTest::addColumn<QList<qint64>>("b");
+    QTest::addColumn<int>("grad");
+    // (10x - 1)^2 (x + 2) and (10x - 1)(x - 3): the shared root 1/10 is no
+    // double, and modulo the prime the two still share it.
+    QTest::newRow("Wurzel 1/10") << QList<qint64>{2, -39, 180, 100} << QList<qint64>{3, -31, 10}
+                                 << 1;
+    QTest::newRow("teilerfremd") << QList<qint64>{1, 0, 1} << QList<qint64>{-2, 0, 1} << 0;
+    // x^2 (x - 1) and x (x - 1)^2: x apart, then x - 1.
+    QTest::newRow("x abgespalten") << QList<qint64>{0, 0, -1, 1} << QList<qint64>{0, 1, -2, 1} << 2;
+    // p (x - 1) and x - 1, where p = 2^61 - 1 is the prime the test reduces by.
+    const qint64 p = (qint64{1} << 61) - 1;
+    QTest::newRow("Primzahl im Leitkoeffizienten")
+        << QList<qint64>{-p, p} << QList<qint64>{-1, 1} << 1;
+}
+
+void TestAbleiten::gemeinsamerTeiler() {
+    QFETCH(QList<qint64>, a);
+    QFETCH(QList<qint64>, b);
+    QFETCH(int, grad);
+    const auto ganz = [](const QList<qint64>& p) {
+        Ganzpolynom g;
+        for (const qint64 c : p)
+            g.emplace_back(static_cast<long>(c));
+        return g;
+    };
+    QCOMPARE(static_cast<int>(ggT(ganz(a), ganz(b)).size()) - 1, grad);
 }
 
 QTEST_MAIN(TestAbleiten)
