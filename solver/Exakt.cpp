@@ -225,6 +225,55 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
     return sgn(s);
 }
 
+int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b) {
+    // Both ends as integers over one power of two, x = X 2^k with k <= 0,
+    // so that every midpoint is (A + B) 2^(k - 1).
+    mpz_class A, B;
+    long ka = 0, kb = 0;
+    zerlegen(a, A, ka);
+    zerlegen(b, B, kb);
+    long k = std::min({ka, kb, 0L});
+    A <<= static_cast<mp_bitcnt_t>(ka - k);
+    B <<= static_cast<mp_bitcnt_t>(kb - k);
+    // Where g' vanishes, g changes by at most K h^2 / 2 within h of xi, K
+    // the bound sum |j (j - 1) g_j| R^(j - 2) of g'' for |x| <= R.
+    const long n = static_cast<long>(g.size()) - 1;
+    if (n < 2)
+        return g.empty() ? 0 : sgn(g[0]);
+    Ganzpolynom kruemmung(static_cast<std::size_t>(n - 1));
+    for (long j = 2; j <= n; ++j)
+        kruemmung[static_cast<std::size_t>(j - 2)] =
+            abs(g[static_cast<std::size_t>(j)]) * (j * (j - 1));
+    for (;;) {
+        const mpz_class M = A + B;
+        const int sf = sgn(homogen(f, M, k - 1, false));
+        const mpz_class G = homogen(g, M, k - 1, false);
+        if (sf == 0)
+            return sgn(G);
+        // With h = (B - A) 2^(k - 1), and G and K over their powers of two:
+        // |g(m)| > K h^2 / 2 is |G| 2^(3 - n) > (B - A)^2 K.
+        const mpz_class breite = B - A;
+        mpz_class rechts =
+            breite * breite * homogen(kruemmung, abs(A) > abs(B) ? abs(A) : abs(B), k, true);
+        mpz_class links = abs(G);
+        if (n < 3)
+            links <<= static_cast<mp_bitcnt_t>(3 - n);
+        else
+            rechts <<= static_cast<mp_bitcnt_t>(n - 3);
+        if (links > rechts)
+            return sgn(G);
+        // The half that holds xi, one bit further down.
+        if (sf == fa) {
+            A = M;
+            B <<= 1;
+        } else {
+            B = M;
+            A <<= 1;
+        }
+        --k;
+    }
+}
+
 bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
     mpz_class z;
     long k = 0;

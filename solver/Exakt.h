@@ -33,6 +33,11 @@ using Ganzpolynom = std::vector<mpz_class>;
 int vorzeichenBei(const Ganzpolynom& p, double x);
 // The sign of p at zaehler / nenner, nenner > 0, exactly.
 int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner);
+// The sign of g at the root xi of f in [a, b], where g' vanishes as well:
+// f has the sign fa at a, the other one at b, and no other root in [a, b];
+// g does not vanish at xi. Halves beyond the doubles where they are too
+// coarse to part xi from a root of g.
+int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b);
 // Whether |p(x)| <= u(|x|), exactly; u has no negative coefficient.
 bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x);
 // |p(x)| 10^zehnerExponent 2^skala as a double rounded towards zero.

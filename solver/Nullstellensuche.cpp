@@ -176,25 +176,23 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         // xi is no root of row n: its sign shows once the enclosure is
         // narrow enough; after a few halvings, exactly where doubles cannot
         // tell.
-        int s = 0;
         if (runde >= 4) {
             ExakteZeilen& e = exakteZeilen();
             const Ganzpolynom& zeile = e.zeile(n);
-            s = vorzeichenBei(zeile, w.wert);
+            const int s = vorzeichenBei(zeile, w.wert);
             if (s != 0 &&
                 betragBei(zeile, e.zehnerExponent, skala, w.wert) * (1 - 0x1p-46) > taylor)
                 return s;
         }
         if (!verfeinern(w)) {
             // Down to neighbouring doubles, and the Taylor term still
-            // covers the value: the double nearest xi, where Newton's steps
-            // end, stands for it, not wherever the halving stopped.
-            const double naechster =
-                std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
-            if (naechster == w.wert && s != 0)
-                return s;
-            w.wert = naechster;
-            return sicheresVorzeichen(n, w.wert);
+            // covers the value: two roots of row n may lie about xi closer
+            // than the doubles, so the sign is taken at xi itself. The
+            // double nearest xi, where Newton's steps end, stands for it.
+            w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
+            ExakteZeilen& e = exakteZeilen();
+            return vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.vorzeichenLinks, w.links,
+                                      w.rechts);
         }
     }
 }
