@@ -187,12 +187,22 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         if (!verfeinern(w)) {
             // Down to neighbouring doubles, and the Taylor term still
             // covers the value: two roots of row n may lie about xi closer
-            // than the doubles, so the sign is taken at xi itself. The
-            // double nearest xi, where Newton's steps end, stands for it.
+            // than the doubles, so the sign is taken at xi itself.
             w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
             ExakteZeilen& e = exakteZeilen();
-            return vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.vorzeichenLinks, w.links,
-                                      w.rechts);
+            const int amSchnitt = vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft),
+                                                     w.vorzeichenLinks, w.links, w.rechts);
+            // The pieces end at a double, which must carry xi's sign: the
+            // one nearest xi, where Newton's steps end, or else the other.
+            // Where neither does, row n has a root on either side of xi
+            // within the gap, listed there once.
+            const double anderer = w.wert == w.links ? w.rechts : w.links;
+            for (const double d : {w.wert, anderer})
+                if (sicheresVorzeichen(n, d) == amSchnitt) {
+                    w.wert = d;
+                    return amSchnitt;
+                }
+            return 0;
         }
     }
 }
