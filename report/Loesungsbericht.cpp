@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <array>
 #include <charconv>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -12,6 +13,10 @@ namespace {
 // Ten decimal places, correctly rounded: the search narrows each listed
 // root until its enclosure is shown alike at both ends.
 double aufZehnStellen(double v) {
+    // From 2^42 on a double has at most ten binary places, each a decimal
+    // one as well: it shows as itself, without the long text.
+    if (std::abs(v) >= 0x1p42)
+        return v;
     std::array<char, 400> puffer{};
     const auto ende =
         std::to_chars(puffer.data(), puffer.data() + puffer.size(), v, std::chars_format::fixed, 10)
