@@ -17,8 +17,10 @@
 //              count only beyond its error bound; Nullstellensuche.cpp:
 //              NullstellenBerechnen, FindeNullstelle, the enclosures of the
 //              roots and the Newton finish; Halbierung.h: the bisection
-//              itself; Exakt.cpp: the shown decimals and the integer
-//              polynomials that decide exactly where doubles cannot
+//              itself; Fein.cpp: the rows in twice the digits, which
+//              decide most signs the doubles cannot; Exakt.cpp: the shown
+//              decimals and the integer polynomials that decide exactly
+//              where neither can
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
 //              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
 //              ("Loesungen Berechnen")
@@ -32,6 +34,7 @@
 // BerechneB1 reads the equation in.
 
 #include "Exakt.h"
+#include "Fein.h"
 #include "Halbierung.h"
 
 #include <QList>
@@ -164,6 +167,9 @@ private:
     bool gerundet = false;
     mutable ExakteZeilen exakt;
     ExakteZeilen& exakteZeilen() const;
+    // The rows in twice the digits of a double, where doubles cannot tell.
+    mutable FeineZeilen fein;
+    FeineZeilen& feineZeilen() const;
 
     // Each row unscaled in long double, and each coefficient's distance from
     // the exact one.

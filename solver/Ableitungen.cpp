@@ -60,19 +60,6 @@ double sicherGerundet(double v) {
     return v * (1 + 0x1p-46);
 }
 
-// Error-free transformations: s + fehler and p + fehler are exactly a + b
-// and a * b.
-void zweiSumme(double a, double b, double& s, double& fehler) {
-    s = a + b;
-    const double z = s - a;
-    fehler = (a - (s - z)) + (b - z);
-}
-
-void zweiProdukt(double a, double b, double& p, double& fehler) {
-    p = a * b;
-    fehler = std::fma(a, b, -p);
-}
-
 // Compensated Horner: the rounding errors of every step are carried along
 // exactly and added at the end, as if computed in twice the precision.
 // std::fma is correctly rounded everywhere, so the result is the same on
@@ -115,6 +102,7 @@ void Hauptfenster::Ableiten() {
     // The exact rows, formed again when a search needs them: every search
     // costs the same, the first after a read-in as a repeated one.
     exakt.gebildet = false;
+    fein.gebildet = false;
 
     // A power of two brings the largest coefficient into [1, 2): exact, so
     // the roots stay, while the values the search computes keep clear of
@@ -241,6 +229,12 @@ double Hauptfenster::fehlerSchranke(int k, double r) const {
     return sicherGerundet(horner(schranken[k].horner, grad - k, r));
 }
 
+FeineZeilen& Hauptfenster::feineZeilen() const {
+    if (!fein.gebildet)
+        fein.bilden(Koeffizienten, grad);
+    return fein;
+}
+
 ExakteZeilen& Hauptfenster::exakteZeilen() const {
     if (!exakt.gebildet)
         exakt.bilden(Koeffizienten, grad);
@@ -250,7 +244,8 @@ ExakteZeilen& Hauptfenster::exakteZeilen() const {
 int Hauptfenster::sicheresVorzeichen(int k, double x) const {
     // Nearly always the value in doubles is further from 0 than its error
     // can be; near a root, the compensated value where the doubles are the
-    // exact coefficients; exact arithmetic only where neither tells.
+    // exact coefficients, or the value in twice the digits; exact
+    // arithmetic only where none tells.
     const double y = wert(k, x);
     const double groesste = std::numeric_limits<double>::max();
     if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste)
@@ -265,6 +260,8 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
                 return 0;
         }
     }
+    if (const int s = feineZeilen().vorzeichen(k, x))
+        return s;
     if (const int s = vorzeichenWeit(k, x))
         return s;
     return vorzeichenBei(exakteZeilen().zeile(k), x);

@@ -19,6 +19,20 @@ inline double oben(double v) {
     return v * (1 + 0x1p-51) + 0x1p-1074;
 }
 
+// Error-free transformations: s + fehler and p + fehler are exactly a + b
+// and a * b, the product where it keeps clear of underflow. std::fma is
+// correctly rounded everywhere.
+inline void zweiSumme(double a, double b, double& s, double& fehler) {
+    s = a + b;
+    const double z = s - a;
+    fehler = (a - (s - z)) + (b - z);
+}
+
+inline void zweiProdukt(double a, double b, double& p, double& fehler) {
+    p = a * b;
+    fehler = std::fma(a, b, -p);
+}
+
 // Horner's rule over the n + 1 coefficients of p, constant first, in
 // doubles or long doubles; inline, so that the halving keeps its ends in
 // registers.
