@@ -27,6 +27,18 @@ double zweiHoch(int k) {
     return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
 }
 
+// v = y 2^e with |y| in [0.5, 1), as std::frexp gives it; without its call
+// for a normal v.
+double zerlegt(double v, int& e) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    const int roh = static_cast<int>((bits >> 52) & 0x7ff);
+    if (roh == 0 || roh == 0x7ff)
+        return std::frexp(v, &e);
+    e = roh - 1022;
+    return std::bit_cast<double>((bits & ~(std::uint64_t{0x7ff} << 52)) |
+                                 (std::uint64_t{1022} << 52));
+}
+
 // v 2^k, as std::ldexp would give it, rounded where it turns subnormal;
 // without its call where 2^k is a double.
 double malZweiHoch(double v, int k) {
@@ -89,145 +101,137 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
     gebildet = true;
     brauchbar = true;
     grad = g;
-    std::array<Paar, 11> c{};
-    int unterste = -1;
     for (int j = 0; j <= g; ++j) {
         const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
-        if (d.ziffern == 0)
-            continue;
         // No double reaches 10^512 or 10^-512, nor the text of one.
         if (std::abs(d.exponent) >= 512) {
             brauchbar = false;
             return;
         }
-        if (unterste < 0)
-            unterste = j;
         // At most 17 digits: their rounding to a double and its remainder
         // are both exact.
         const auto h = static_cast<double>(d.ziffern);
         const auto t = static_cast<double>(d.ziffern - static_cast<std::int64_t>(h));
-        c[static_cast<std::size_t>(j)] = mitZehnerPotenz(normiert(h, t, 0), d.exponent);
+        const Paar c = d.ziffern == 0 ? Paar{} : mitZehnerPotenz(normiert(h, t, 0), d.exponent);
+        zeilen[0][j] = {c.hoch, c.tief, c.hoch == 0.0 ? 0.0 : 0x1p-98, c.exponent};
     }
-    if (unterste < 0)
-        unterste = g;
-
-    // x scaled so that the outer coefficients come to the same size, as the
-    // geometric mean of the roots' sizes comes to about 1; the values so
-    // that the largest coefficient lies in [0.5, 1).
-    verschiebung = g > unterste
-                       ? static_cast<int>(std::lround(
-                             static_cast<double>(c[static_cast<std::size_t>(unterste)].exponent -
-                                                 c[static_cast<std::size_t>(g)].exponent) /
-                             (g - unterste)))
-                       : 0;
-    int groesster = INT_MIN;
-    for (int j = 0; j <= g; ++j)
-        if (c[static_cast<std::size_t>(j)].hoch != 0.0)
-            groesster =
-                std::max(groesster, c[static_cast<std::size_t>(j)].exponent + verschiebung * j);
-    skala[0] = groesster == INT_MIN ? 0 : -groesster;
-    for (int j = 0; j <= g; ++j) {
-        const Paar& p = c[static_cast<std::size_t>(j)];
-        const int z = p.exponent + verschiebung * j + skala[0];
-        hoch[0][j] = malZweiHoch(p.hoch, z);
-        tief[0][j] = malZweiHoch(p.tief, z);
-        // An underflow in either part loses less than 2^-1074.
-        abstand[0][j] = p.hoch == 0.0 ? 0.0 : oben(malZweiHoch(0x1p-98, z)) + 0x1p-1073;
-    }
-
-    betragBilden(0);
-    zeilen = 1;
-}
-
-void FeineZeilen::betragBilden(int k) {
-    for (int j = 0; j <= grad - k; ++j)
-        betrag[k][j] = oben(oben(std::abs(hoch[k][j]) + std::abs(tief[k][j])) + abstand[k][j]);
+    gebildeteZeilen = 1;
+    zuletzt.k = -1;
 }
 
 void FeineZeilen::zeilenBis(int k) {
-    // Coefficient j of row k in y is (j + 1) times row k - 1's j + 1,
-    // divided by 2^verschiebung, formed as the doubles' rows are; only the
-    // rows asked for.
-    for (; zeilen <= k; ++zeilen) {
-        const int z = zeilen;
-        const int n = grad - z;
-        double h[11], t[11], a[11];
-        double groesste = 0.0;
-        for (int j = 0; j <= n; ++j) {
+    // Coefficient j of row k is (j + 1) times row k - 1's j + 1, formed as
+    // the doubles' rows are; only the rows asked for.
+    for (; gebildeteZeilen <= k; ++gebildeteZeilen) {
+        const int z = gebildeteZeilen;
+        for (int j = 0; j <= grad - z; ++j) {
+            const Koeffizient& v = zeilen[z - 1][j + 1];
             const double f = j + 1;
             double p = 0.0, e = 0.0;
-            zweiProdukt(f, hoch[z - 1][j + 1], p, e);
-            const double ft = f * tief[z - 1][j + 1];
+            zweiProdukt(f, v.hoch, p, e);
+            const double ft = f * v.tief;
             const double e2 = e + ft;
-            zweiSumme(p, e2, h[j], t[j]);
-            // The two roundings, and an error term of a product near
-            // underflow, which is not exact there.
-            a[j] = oben(oben(f * abstand[z - 1][j + 1]) +
-                        oben(2 * u * (std::abs(ft) + std::abs(e2)))) +
-                   0x1p-1072;
-            groesste = std::max(groesste, std::abs(h[j]));
+            const Paar c = normiert(p, e2, v.exponent);
+            // The two roundings, in the units of the new exponent.
+            const double a =
+                oben(oben(f * v.abstand) + oben(2 * u * (std::abs(ft) + std::abs(e2))));
+            zeilen[z][j] = {c.hoch, c.tief,
+                            c.hoch == 0.0 ? 0.0 : oben(malZweiHoch(a, v.exponent - c.exponent)),
+                            c.exponent};
         }
-        int m = 0;
-        if (groesste != 0.0)
-            std::frexp(groesste, &m);
-        skala[static_cast<std::size_t>(z)] =
-            skala[static_cast<std::size_t>(z - 1)] + verschiebung - m;
-        for (int j = 0; j <= n; ++j) {
-            hoch[z][j] = malZweiHoch(h[j], -m);
-            tief[z][j] = malZweiHoch(t[j], -m);
-            abstand[z][j] = oben(malZweiHoch(a[j], -m)) + 0x1p-1073;
-        }
-        betragBilden(z);
     }
 }
 
-int FeineZeilen::vorzeichen(int k, double x, double rand) {
-    // y must be x scaled exactly: not where it turns subnormal or overflows.
-    const double y = malZweiHoch(x, -verschiebung);
-    if (!brauchbar || !(std::abs(y) <= std::numeric_limits<double>::max()) ||
-        (y != 0.0 && std::abs(y) < std::numeric_limits<double>::min()))
+const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
+    // x = y 2^e with |y| in [0.5, 1), and the coefficients of the row in y
+    // times 2^s, the largest in [0.5, 1): no power of y then over- or
+    // underflows, whatever the sizes of x and of the coefficients. At 0
+    // only the constant counts. The points a root is narrowed with mostly
+    // share their exponent: the last row so scaled is kept.
+    int e = 0;
+    const double y = zerlegt(x, e);
+    Skaliert& r = zuletzt;
+    r.y = y;
+    if (k == r.k && e == r.e && (y == 0.0) == r.null)
+        return r;
+    r.k = k;
+    r.e = e;
+    r.null = y == 0.0;
+    const int n = r.null ? 0 : grad - k;
+    const Koeffizient* c = zeilen[k];
+    int groesster = INT_MIN;
+    for (int j = 0; j <= n; ++j)
+        if (c[j].hoch != 0.0)
+            groesster = std::max(groesster, c[j].exponent + e * j);
+    r.s = groesster == INT_MIN ? 0 : -groesster;
+    for (int j = 0; j <= grad - k; ++j) {
+        const int z = c[j].exponent + e * j + r.s;
+        if (j > n || c[j].hoch == 0.0) {
+            r.h[j] = r.t[j] = r.a[j] = 0.0;
+        } else if (z >= -1022) {
+            // A subnormal product loses less than 2^-1074.
+            const double f = zweiHoch(z);
+            r.h[j] = c[j].hoch * f;
+            r.t[j] = c[j].tief * f;
+            r.a[j] = c[j].abstand * f + 0x1p-1073;
+        } else {
+            r.h[j] = std::ldexp(c[j].hoch, z);
+            r.t[j] = std::ldexp(c[j].tief, z);
+            r.a[j] = std::ldexp(c[j].abstand, z) + 0x1p-1073;
+        }
+    }
+    return r;
+}
+
+int FeineZeilen::vorzeichen(int k, double x, Grenze rand) {
+    if (!brauchbar || !std::isfinite(x))
         return 0;
+    if (k >= gebildeteZeilen)
+        zeilenBis(k);
+    const int n = grad - k;
+    const Skaliert& z = skaliert(k, x);
+    const double y = z.y;
+    const int s = z.s;
+    const double* h = z.h;
+    const double* t = z.t;
+    const double* a = z.a;
     // Compensated Horner over both parts: the rounding errors of the steps
     // and the low parts go along in c, b bounds what c's own rounding can
-    // miss, and d what the coefficients miss of the exact ones.
-    zeilenBis(k);
-    const int n = grad - k;
-    const double* h = hoch[k];
-    const double* t = tief[k];
-    const double* a = abstand[k];
+    // miss, also near underflow, and d what the coefficients miss of the
+    // exact ones.
     const double ay = std::abs(y);
-    double s = h[n], c = t[n], b = std::abs(t[n]), d = a[n];
+    double v = h[n], c = t[n], b = std::abs(t[n]), d = a[n];
     for (int j = n - 1; j >= 0; --j) {
         double p = 0.0, fp = 0.0, fs = 0.0;
-        zweiProdukt(s, y, p, fp);
-        if (p != 0.0 && std::abs(p) < 0x1p-969)
-            return 0;
-        zweiSumme(p, h[j], s, fs);
+        zweiProdukt(v, y, p, fp);
+        zweiSumme(p, h[j], v, fs);
         c = c * y + ((fp + fs) + t[j]);
         b = b * ay + ((std::abs(fp) + std::abs(fs)) + std::abs(t[j]) + 0x1p-1021);
         d = d * ay + a[j];
     }
-    const double r = s + c;
+    const double r = v + c;
+    // rand in the units of r: times 2^s.
+    const double randHier =
+        rand.mantisse == 0.0 ? 0.0 : oben(std::ldexp(rand.mantisse, rand.exponent + s));
     const double schranke = oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * b)) +
-                                 oben(oben(d * (1 + 0x1p-46)) + rand));
+                                 oben(oben(d * (1 + 0x1p-46)) + randHier));
     if (!std::isfinite(r) || !std::isfinite(schranke) || !(std::abs(r) > schranke))
         return 0;
     return r > 0 ? 1 : -1;
 }
 
-double FeineZeilen::taylor(int n, double weite, double breite) {
-    // Row n + 2 in y is bounded by its coefficients' sizes at the scaled
-    // weite; the scalings of x and of the two rows' values carry it over.
+FeineZeilen::Grenze FeineZeilen::taylor(int n, double weite, double breite) {
+    // Row n + 2 is bounded by its coefficients' sizes at weite; the result
+    // is mantisse 2^exponent, so that it may lie beyond the doubles.
+    if (!brauchbar || !std::isfinite(weite) || !std::isfinite(breite))
+        return {std::numeric_limits<double>::infinity(), 0};
     const int k = n + 2;
-    if (!brauchbar)
-        return std::numeric_limits<double>::infinity();
     zeilenBis(k);
-    const double y = oben(malZweiHoch(weite, -verschiebung));
+    const Skaliert& z = skaliert(k, weite);
     double schranke = 0.0;
     for (int j = grad - k; j >= 0; --j)
-        schranke = oben(schranke * y + betrag[k][j]);
-    const double h = oben(malZweiHoch(breite, -verschiebung));
-    return oben(malZweiHoch(oben(oben(schranke * h) * h), skala[static_cast<std::size_t>(n)] -
-                                                              skala[static_cast<std::size_t>(k)] +
-                                                              2 * verschiebung - 1));
+        schranke = oben(schranke * z.y + oben(oben(std::abs(z.h[j]) + std::abs(z.t[j])) + z.a[j]));
+    int e = 0;
+    const double m = zerlegt(breite, e);
+    return {oben(oben(oben(schranke * m) * m) * 0.5), 2 * e - z.s};
 }
