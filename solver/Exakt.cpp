@@ -94,9 +94,11 @@ Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
             c *= lb;
         for (std::size_t i = 0; i < b.size(); ++i)
             a[i + d] -= la * b[i];
-        a = primitiv(std::move(a));
+        kuerzen(a);
     }
-    return a;
+    // Its content taken out once: the steps above grow it by a factor lb
+    // each, fewer than the content's gcds would cost.
+    return primitiv(std::move(a));
 }
 
 // Arithmetic modulo the prime 2^61 - 1.
@@ -223,6 +225,62 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
         s = s * zaehler + p[j] * potenz;
     }
     return sgn(s);
+}
+
+bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner) {
+    constexpr long grenze = 1L << 16;
+    if (a <= 0 && b >= 0) {
+        zaehler = 0;
+        nenner = 1;
+        return true;
+    }
+    // Both ends as integers over one power of two: [u, v] = [U, V] / 2^k,
+    // positive.
+    mpz_class U, V;
+    long ku = 0, kv = 0;
+    const bool negativ = b < 0;
+    zerlegen(negativ ? -b : a, U, ku);
+    zerlegen(negativ ? -a : b, V, kv);
+    const long k = std::min({ku, kv, 0L});
+    U <<= static_cast<mp_bitcnt_t>(ku - k);
+    V <<= static_cast<mp_bitcnt_t>(kv - k);
+    mpz_class un = U, ud = 1, vn = V, vd = 1;
+    ud <<= static_cast<mp_bitcnt_t>(-k);
+    vd = ud;
+    // Continued fractions: while no integer lies in [u, v], both share the
+    // next term f, and the fraction goes on in [1 / (v - f), 1 / (u - f)];
+    // the least integer there ends it. p / q and r / s are the last two
+    // convergents.
+    mpz_class p = 1, q = 0, r = 0, s = 1, f, t;
+    for (;;) {
+        mpz_cdiv_q(f.get_mpz_t(), un.get_mpz_t(), ud.get_mpz_t());
+        if (f * vd <= vn) {
+            zaehler = f * p + r;
+            nenner = f * q + s;
+            break;
+        }
+        f -= 1;
+        t = f * p + r;
+        r = p;
+        p = t;
+        t = f * q + s;
+        s = q;
+        q = t;
+        if (q > grenze)
+            return false;
+        // u' = vd / (vn - f vd), v' = ud / (un - f ud).
+        t = un - f * ud;
+        un = vd;
+        vd = ud;
+        ud = vn - f * un;
+        vn = vd;
+        vd = t;
+    }
+    if (nenner > grenze)
+        return false;
+    if (negativ)
+        zaehler = -zaehler;
+    return true;
 }
 
 int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b) {

@@ -33,6 +33,9 @@ using Ganzpolynom = std::vector<mpz_class>;
 int vorzeichenBei(const Ganzpolynom& p, double x);
 // The sign of p at zaehler / nenner, nenner > 0, exactly.
 int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner);
+// The fraction with the least denominator in [a, b], where that
+// denominator is at most 2^24.
+bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner);
 // The sign of g at the root xi of f in [a, b], where g' vanishes as well:
 // f has the sign fa at a, the other one at b, and no other root in [a, b];
 // g does not vanish at xi. Halves beyond the doubles where they are too

@@ -163,9 +163,21 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         }
         if (!geteilt) {
             geteilt = true;
-            exakteZeilen();
-            const Ganzpolynom& teiler = exakt.gemeinsamerTeiler(n, w.herkunft);
-            if (teiler.size() > 1) {
+            ExakteZeilen& e = exakteZeilen();
+            // A multiple root is mostly a short fraction: where the simplest
+            // one in the enclosure is xi itself, row n's value there tells
+            // without the common divisor.
+            mpz_class p, q;
+            if (einfachsterBruch(w.links, w.rechts, p, q) &&
+                vorzeichenBeiBruch(e.zeile(w.herkunft), p, q) == 0) {
+                if (vorzeichenBeiBruch(e.zeile(n), p, q) == 0) {
+                    const double d = mpq_class(p, q).get_d();
+                    if (mpq_class(d) == mpq_class(p, q))
+                        w.links = w.rechts = w.wert = d;
+                    return 0;
+                }
+            } else if (const Ganzpolynom& teiler = e.gemeinsamerTeiler(n, w.herkunft);
+                       teiler.size() > 1) {
                 const int l = vorzeichenBei(teiler, w.links);
                 const int r = vorzeichenBei(teiler, w.rechts);
                 if (l == 0 || r == 0) {

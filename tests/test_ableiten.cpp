@@ -3,6 +3,7 @@
 #include <QTest>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void istNullstelle();
     void gemeinsamerTeiler_data();
     void gemeinsamerTeiler();
+    void feineVorzeichen_data();
+    void feineVorzeichen();
 };
 
 namespace {
@@ -195,6 +198,80 @@ void TestAbleiten::gemeinsamerTeiler() {
         return g;
     };
     QCOMPARE(static_cast<int>(ggT(ganz(a), ganz(b)).size()) - 1, grad);
+}
+
+void TestAbleiten::feineVorzeichen_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::addColumn<QList<double>>("wurzeln");
+    const QString z60 = QString(60, u'0');
+    const auto klein = [](const char* ziffer, int stellen) {
+        return u"0."_s + QString(stellen - 1, u'0') + QLatin1StringView(ziffer);
+    };
+    // (x - 2e60)(x - 3e60) and (x - 2e-60)(x - 3e-60): their values at the
+    // roots' doubles over- and underflow in doubles.
+    QTest::newRow("Wurzeln bei 1e60")
+        << QStringList{u"6"_s + z60 + z60, u"-5"_s + z60, u"1"_s} << QList<double>{2e60, 3e60};
+    QTest::newRow("Wurzeln bei 1e-60")
+        << QStringList{klein("6", 120), u"-"_s + klein("5", 60), u"1"_s}
+        << QList<double>{2e-60, 3e-60};
+    // x^2 - 0.2: no coefficient a double, the root irrational.
+    QTest::newRow("Dezimalen") << QStringList{u"-0.2"_s, u"0"_s, u"1"_s}
+                               << QList<double>{std::sqrt(0.2), -std::sqrt(0.2)};
+    // (x - 0.5)(x - 0.1): a root at a double, where no sign may be told.
+    QTest::newRow("Wurzel ein double")
+        << QStringList{u"0.05"_s, u"-0.6"_s, u"1"_s} << QList<double>{0.5};
+    // Sparse, from 1e-29 to 1e28: no one scaling of x fits all its terms.
+    QTest::newRow("duenn und weit") << QStringList{u"0"_s,
+                                                   u"0"_s,
+                                                   u"0.0000000072"_s,
+                                                   u"72000"_s,
+                                                   u"-0.0000000000000000000000084"_s,
+                                                   u"-0.00000000000000000000000000099"_s,
+                                                   u"-0.000000000000000000000000000055"_s,
+                                                   u"0.000000000000000000000000000032"_s,
+                                                   u"28000000000000000000000000000"_s,
+                                                   u"0.0000000000000000000000000073"_s}
+                                    << QList<double>{};
+}
+
+void TestAbleiten::feineVorzeichen() {
+    // Where the rows in twice the digits tell a sign, it is the exact one,
+    // at every scale of x and beside the roots; and there they mostly tell.
+    QFETCH(QStringList, koeffizienten);
+    QFETCH(QList<double>, wurzeln);
+    std::array<Dezimalzahl, 11> d{};
+    const int grad = static_cast<int>(koeffizienten.size()) - 1;
+    for (int j = 0; j <= grad; ++j)
+        d[static_cast<std::size_t>(j)] = dezimalzahl(koeffizienten[j], koeffizienten[j].toDouble());
+    FeineZeilen fein;
+    fein.bilden(d, grad);
+    ExakteZeilen exakt;
+    exakt.bilden(d, grad);
+    QList<double> punkte = {0.0, std::numeric_limits<double>::denorm_min()};
+    for (int e = -1074; e <= 1023; e += 31)
+        punkte << std::ldexp(1.0, e) << -std::ldexp(1.5, std::min(e, 1022));
+    // Each root's double and 40 doubles on either side.
+    const qsizetype vorWurzeln = punkte.size();
+    for (const double w : std::as_const(wurzeln)) {
+        double x = w, y = w;
+        punkte << w;
+        for (int i = 0; i < 40; ++i) {
+            x = std::nextafter(x, -INFINITY);
+            y = std::nextafter(y, INFINITY);
+            punkte << x << y;
+        }
+    }
+    int entschieden = 0;
+    for (int k = 0; k <= grad; ++k)
+        for (qsizetype i = 0; i < punkte.size(); ++i) {
+            const double x = punkte[i];
+            const int s = fein.vorzeichen(k, x);
+            if (s != 0) {
+                QCOMPARE(s, vorzeichenBei(exakt.zeile(k), x));
+                entschieden += k == 0 && i >= vorWurzeln;
+            }
+        }
+    QVERIFY(entschieden >= 70 * wurzeln.size());
 }
 
 QTEST_MAIN(TestAbleiten)
