@@ -67,15 +67,21 @@ inline double mitteDerDoubles(double a, double b) {
 inline double weiteMitte(double a, double b, double nah) {
     if (a < 0.0 && b > 0.0)
         return std::max(-a, b) > 0x1p20 * nah ? 0.0 : std::numeric_limits<double>::quiet_NaN();
+    // Far from 1 the halving ends at the doubles' own spacing, or one
+    // relative to the ends: there the order of the doubles takes no more
+    // steps once the ends lie twice apart.
+    const auto weitGenug = [](double unten, double ende) {
+        return ende > (unten >= 0x1p16 || ende <= 0x1p-16 ? 2.0 : 0x1p20) * unten;
+    };
     if (a >= 0.0) {
         // + 0.0 makes an end of -0 the 0 whose bits count up.
         const double unten = std::max(a, nah) + 0.0;
-        return b > 0x1p20 * unten ? mitteDerDoubles(unten, b)
-                                  : std::numeric_limits<double>::quiet_NaN();
+        return weitGenug(unten, b) ? mitteDerDoubles(unten, b)
+                                   : std::numeric_limits<double>::quiet_NaN();
     }
     const double unten = std::max(-b, nah) + 0.0;
-    return -a > 0x1p20 * unten ? -mitteDerDoubles(unten, -a)
-                               : std::numeric_limits<double>::quiet_NaN();
+    return weitGenug(unten, -a) ? -mitteDerDoubles(unten, -a)
+                                : std::numeric_limits<double>::quiet_NaN();
 }
 
 template <class Wert, class Schranke, class Weit, class Genau, class Mitte>
