@@ -139,12 +139,17 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         if (std::abs(y) > oben(fehlerSchranke(n, std::abs(w.wert)) + taylor) &&
             std::abs(y) <= std::numeric_limits<double>::max())
             return vorzeichen(y);
-        // The same test in twice the digits.
-        FeineZeilen& f = feineZeilen();
-        if (const int s = f.vorzeichen(n, w.wert, f.taylor(n, weite, breite)))
-            return s;
-        // And in long double, unscaled, where the doubles' range failed.
-        if (!(taylor > 0x1p-900 && std::abs(y) > 0x1p-900 && std::isfinite(taylor))) {
+        // The same test in twice the digits, where the rounding or the
+        // doubles' range failed it, not the Taylor term itself; and in long
+        // double, unscaled, where the range failed.
+        const bool bereich =
+            !(taylor > 0x1p-900 && std::abs(y) > 0x1p-900 && std::isfinite(taylor));
+        if (bereich || taylor < std::abs(y)) {
+            FeineZeilen& f = feineZeilen();
+            if (const int s = f.vorzeichen(n, w.wert, f.taylor(n, weite, breite)))
+                return s;
+        }
+        if (bereich) {
             long double kruemmungWeit = 0;
             for (int j = grad - n - 2; j >= 0; --j)
                 kruemmungWeit =
