@@ -93,7 +93,7 @@ Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
         for (mpz_class& c : a)
             c *= lb;
         for (std::size_t i = 0; i < b.size(); ++i)
-            a[i + d] -= la * b[i];
+            mpz_submul(a[i + d].get_mpz_t(), la.get_mpz_t(), b[i].get_mpz_t());
         kuerzen(a);
     }
     // Its content taken out once: the steps above grow it by a factor lb
@@ -219,16 +219,78 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
     // p(z / q) q^n, an integer with the sign of p(z / q).
     if (p.empty())
         return 0;
-    mpz_class s = p.back(), potenz = 1;
+    mpz_class s = p.back(), potenz = 1, glied;
     for (std::size_t j = p.size() - 1; j-- > 0;) {
-        potenz *= nenner;
-        s = s * zaehler + p[j] * potenz;
+        mpz_mul(potenz.get_mpz_t(), potenz.get_mpz_t(), nenner.get_mpz_t());
+        mpz_mul(s.get_mpz_t(), s.get_mpz_t(), zaehler.get_mpz_t());
+        mpz_mul(glied.get_mpz_t(), p[j].get_mpz_t(), potenz.get_mpz_t());
+        mpz_add(s.get_mpz_t(), s.get_mpz_t(), glied.get_mpz_t());
     }
     return sgn(s);
 }
 
+namespace {
+
+constexpr long bruchGrenze = 1L << 16;
+
+mpz_class ausDoppelwort(Doppelwort z) {
+    mpz_class r = static_cast<unsigned long>(z >> 64);
+    r <<= 64;
+    r += static_cast<unsigned long>(z);
+    return r;
+}
+
+// The least integer >= a / b, for b > 0.
+mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
+    mpz_class f;
+    mpz_cdiv_q(f.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    return f;
+}
+
+Doppelwort aufgerundet(Doppelwort a, Doppelwort b) {
+    return (a + b - 1) / b;
+}
+
+// The fraction with the least denominator in [un / ud, vn / vd], all four
+// positive, in integers of type Z: wide enough for 4 times the largest
+// product of two of them. Continued fractions: while no integer lies in
+// [u, v], both share the next term f, and the fraction goes on in
+// [1 / (v - f), 1 / (u - f)]; the least integer there ends it. p / q and
+// r / s are the last two convergents.
+template <class Z> bool kettenbruch(Z un, Z ud, Z vn, Z vd, Z& zaehler, Z& nenner) {
+    const Z grenze = bruchGrenze;
+    Z p = 1, q = 0, r = 0, s = 1, f, t;
+    for (;;) {
+        f = aufgerundet(un, ud);
+        if (f * vd <= vn) {
+            nenner = f * q + s;
+            if (nenner > grenze)
+                return false;
+            zaehler = f * p + r;
+            return true;
+        }
+        f -= 1;
+        t = f * q + s;
+        if (t > grenze)
+            return false;
+        s = q;
+        q = t;
+        t = f * p + r;
+        r = p;
+        p = t;
+        // u' = vd / (vn - f vd), v' = ud / (un - f ud).
+        t = un - f * ud;
+        un = vd;
+        vd = ud;
+        ud = vn - f * un;
+        vn = vd;
+        vd = t;
+    }
+}
+
+} // namespace
+
 bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner) {
-    constexpr long grenze = 1L << 16;
     if (a <= 0 && b >= 0) {
         zaehler = 0;
         nenner = 1;
@@ -244,40 +306,20 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     const long k = std::min({ku, kv, 0L});
     U <<= static_cast<mp_bitcnt_t>(ku - k);
     V <<= static_cast<mp_bitcnt_t>(kv - k);
-    mpz_class un = U, ud = 1, vn = V, vd = 1;
-    ud <<= static_cast<mp_bitcnt_t>(-k);
-    vd = ud;
-    // Continued fractions: while no integer lies in [u, v], both share the
-    // next term f, and the fraction goes on in [1 / (v - f), 1 / (u - f)];
-    // the least integer there ends it. p / q and r / s are the last two
-    // convergents.
-    mpz_class p = 1, q = 0, r = 0, s = 1, f, t;
-    for (;;) {
-        mpz_cdiv_q(f.get_mpz_t(), un.get_mpz_t(), ud.get_mpz_t());
-        if (f * vd <= vn) {
-            zaehler = f * p + r;
-            nenner = f * q + s;
-            break;
-        }
-        f -= 1;
-        t = f * p + r;
-        r = p;
-        p = t;
-        t = f * q + s;
-        s = q;
-        q = t;
-        if (q > grenze)
+    // Mostly all fits in 62 bits, and 128 bits then hold every product.
+    if (-k <= 61 && mpz_sizeinbase(V.get_mpz_t(), 2) <= 61) {
+        const auto n = static_cast<Doppelwort>(1) << -k;
+        Doppelwort z = 0, q = 0;
+        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(U.get_ui()), n,
+                                     static_cast<Doppelwort>(V.get_ui()), n, z, q))
             return false;
-        // u' = vd / (vn - f vd), v' = ud / (un - f ud).
-        t = un - f * ud;
-        un = vd;
-        vd = ud;
-        ud = vn - f * un;
-        vn = vd;
-        vd = t;
+        zaehler = ausDoppelwort(z);
+        nenner = ausDoppelwort(q);
+    } else {
+        const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
+        if (!kettenbruch<mpz_class>(U, n, V, n, zaehler, nenner))
+            return false;
     }
-    if (nenner > grenze)
-        return false;
     if (negativ)
         zaehler = -zaehler;
     return true;
