@@ -195,8 +195,9 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         }
         // xi is no root of row n: its sign shows once the enclosure is
         // narrow enough; after a few halvings, exactly where doubles cannot
-        // tell.
-        if (runde >= 4) {
+        // tell, and not while even the value's bound lies within the Taylor
+        // term, which only halving shrinks.
+        if (runde >= 4 && !(oben(std::abs(y) + fehlerSchranke(n, std::abs(w.wert))) < taylor)) {
             ExakteZeilen& e = exakteZeilen();
             const Ganzpolynom& zeile = e.zeile(n);
             const int s = vorzeichenBei(zeile, w.wert);
