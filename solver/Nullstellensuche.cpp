@@ -166,12 +166,11 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             eingrenzen(w, false);
             continue;
         }
-        if (!geteilt) {
-            geteilt = true;
+        // A multiple root is mostly a short fraction: where the simplest one
+        // in the enclosure is xi itself, row n's value there tells whether
+        // the two rows share it.
+        if (!geteilt && runde == 1) {
             ExakteZeilen& e = exakteZeilen();
-            // A multiple root is mostly a short fraction: where the simplest
-            // one in the enclosure is xi itself, row n's value there tells
-            // without the common divisor.
             mpz_class p, q;
             if (einfachsterBruch(w.links, w.rechts, p, q) &&
                 vorzeichenBeiBruch(e.zeile(w.herkunft), p, q) == 0) {
@@ -181,8 +180,15 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
                         w.links = w.rechts = w.wert = d;
                     return 0;
                 }
-            } else if (const Ganzpolynom& teiler = e.gemeinsamerTeiler(n, w.herkunft);
-                       teiler.size() > 1) {
+                geteilt = true;
+            }
+        }
+        // Else their common divisor tells, formed only where halving has
+        // not shown the sign after a while, or cannot go on.
+        if (!geteilt && (runde >= 24 || std::nextafter(w.links, w.rechts) == w.rechts)) {
+            geteilt = true;
+            const Ganzpolynom& teiler = exakteZeilen().gemeinsamerTeiler(n, w.herkunft);
+            if (teiler.size() > 1) {
                 const int l = vorzeichenBei(teiler, w.links);
                 const int r = vorzeichenBei(teiler, w.rechts);
                 if (l == 0 || r == 0) {
