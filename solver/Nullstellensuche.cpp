@@ -199,10 +199,12 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
                     return 0;
             }
         }
-        // xi is no root of row n: its sign shows once the enclosure is
-        // narrow enough; after a few halvings, exactly where doubles cannot
+        // Where xi is no root of row n, its sign shows once the enclosure is
+        // narrow enough: after a few halvings, exactly where doubles cannot
         // tell, and not while even the value's bound lies within the Taylor
-        // term, which only halving shrinks.
+        // term, which only halving shrinks. The common divisor above rules
+        // out a shared root before the enclosure reaches neighbouring
+        // doubles.
         if (runde >= 4 && !(oben(std::abs(y) + fehlerSchranke(n, std::abs(w.wert))) < taylor)) {
             ExakteZeilen& e = exakteZeilen();
             const Ganzpolynom& zeile = e.zeile(n);
