@@ -386,11 +386,11 @@ bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
     return abs(homogen(pp, z, k, false)) <= homogen(uu, z, k, true);
 }
 
-double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) {
+double wertBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) {
     mpz_class z;
     long k = 0;
     zerlegen(x, z, k);
-    mpz_class zaehler = abs(homogen(p, z, k, false));
+    mpz_class zaehler = homogen(p, z, k, false);
     mpz_class nenner = 1;
     long zweier = skala - (k < 0 ? -k * static_cast<long>(p.size() - 1) : 0);
     if (zehnerExponent >= 0)
@@ -402,8 +402,8 @@ double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) 
     else
         nenner <<= static_cast<mp_bitcnt_t>(-zweier);
     const mpq_class q(zaehler, nenner);
-    if (q >= mpq_class(DBL_MAX))
-        return DBL_MAX;
+    if (abs(q) >= mpq_class(DBL_MAX))
+        return sgn(q) * DBL_MAX;
     // mpq_get_d rounds towards zero.
     return mpq_get_d(q.get_mpq_t());
 }

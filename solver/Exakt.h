@@ -43,8 +43,8 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
 int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b);
 // Whether |p(x)| <= u(|x|), exactly; u has no negative coefficient.
 bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x);
-// |p(x)| 10^zehnerExponent 2^skala as a double rounded towards zero.
-double betragBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x);
+// p(x) 10^zehnerExponent 2^skala as a double rounded towards zero.
+double wertBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x);
 // The greatest common divisor, up to a constant factor.
 Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b);
 

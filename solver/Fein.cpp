@@ -183,15 +183,14 @@ const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
     return r;
 }
 
-int FeineZeilen::vorzeichen(int k, double x, Grenze rand) {
+FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
     if (!brauchbar || !std::isfinite(x))
-        return 0;
+        return {0, false};
     if (k >= gebildeteZeilen)
         zeilenBis(k);
     const int n = grad - k;
     const Skaliert& z = skaliert(k, x);
     const double y = z.y;
-    const int s = z.s;
     const double* h = z.h;
     const double* t = z.t;
     const double* a = z.a;
@@ -210,14 +209,19 @@ int FeineZeilen::vorzeichen(int k, double x, Grenze rand) {
         d = d * ay + a[j];
     }
     const double r = v + c;
-    // rand in the units of r: times 2^s.
+    const double fehler =
+        oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * b)) + oben(d * (1 + 0x1p-46)));
+    // rand in the units of r: times 2^s; where that is subnormal it may be
+    // rounded, and counts as beyond the value only while normal.
     const double randHier =
-        rand.mantisse == 0.0 ? 0.0 : oben(std::ldexp(rand.mantisse, rand.exponent + s));
-    const double schranke = oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * b)) +
-                                 oben(oben(d * (1 + 0x1p-46)) + randHier));
-    if (!std::isfinite(r) || !std::isfinite(schranke) || !(std::abs(r) > schranke))
-        return 0;
-    return r > 0 ? 1 : -1;
+        rand.mantisse == 0.0 ? 0.0 : std::ldexp(rand.mantisse, rand.exponent + z.s);
+    const double schranke = oben(fehler + oben(randHier));
+    if (!std::isfinite(r) || !std::isfinite(schranke))
+        return {0, false};
+    if (std::abs(r) > schranke)
+        return {r > 0 ? 1 : -1, false};
+    return {0, randHier >= std::numeric_limits<double>::min() &&
+                   oben(std::abs(r) + fehler) < randHier};
 }
 
 FeineZeilen::Grenze FeineZeilen::taylor(int n, double weite, double breite) {

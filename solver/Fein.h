@@ -27,7 +27,16 @@ struct FeineZeilen {
     };
     // The sign of row k at x where the value lies further from 0 than its
     // error bound and rand; else 0.
-    int vorzeichen(int k, double x, Grenze rand = {0.0, 0});
+    int vorzeichen(int k, double x, Grenze rand = {0.0, 0}) {
+        return urteil(k, x, rand).vorzeichen;
+    }
+    // The same, and whether the value lies closer to 0 than rand, for
+    // certain.
+    struct Urteil {
+        int vorzeichen;
+        bool innen;
+    };
+    Urteil urteil(int k, double x, Grenze rand);
     // How far row n may lie from its value at a root of row n + 1 within
     // breite of it, for |x| <= weite: half of breite squared times a bound
     // of row n + 2.

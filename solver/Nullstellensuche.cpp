@@ -136,7 +136,8 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             horner(schranken[n + 2].betrag, grad - n - 2, weite) * (1 + 0x1p-46);
         const double taylor = oben(oben(kruemmung * breite) * breite) / 2;
         const double y = wert(n, w.wert);
-        if (std::abs(y) > oben(fehlerSchranke(n, std::abs(w.wert)) + taylor) &&
+        const double fehler = fehlerSchranke(n, std::abs(w.wert));
+        if (std::abs(y) > oben(fehler + taylor) &&
             std::abs(y) <= std::numeric_limits<double>::max())
             return vorzeichen(y);
         // The same test in twice the digits, where the rounding or the
@@ -200,18 +201,21 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             }
         }
         // Where xi is no root of row n, its sign shows once the enclosure is
-        // narrow enough: after a few halvings, exactly where doubles cannot
-        // tell, and not while even the value's bound lies within the Taylor
-        // term, which only halving shrinks. The common divisor above rules
-        // out a shared root before the enclosure reaches neighbouring
-        // doubles.
-        if (runde >= 4 && !(oben(std::abs(y) + fehlerSchranke(n, std::abs(w.wert))) < taylor)) {
+        // narrow enough: after a few halvings in twice the digits, and
+        // exactly where they cannot tell; not while the value's bound, in
+        // doubles or in twice their digits, lies within the Taylor term,
+        // which only halving shrinks. The common divisor above rules out a
+        // shared root before the enclosure reaches neighbouring doubles.
+        const FeineZeilen::Urteil fein = runde >= 4 && !(oben(std::abs(y) + fehler) < taylor)
+                                             ? feineZeilen().urteil(n, w.wert, {taylor, -skala})
+                                             : FeineZeilen::Urteil{0, true};
+        if (fein.vorzeichen != 0)
+            return fein.vorzeichen;
+        if (!fein.innen) {
             ExakteZeilen& e = exakteZeilen();
-            const Ganzpolynom& zeile = e.zeile(n);
-            const int s = vorzeichenBei(zeile, w.wert);
-            if (s != 0 &&
-                betragBei(zeile, e.zehnerExponent, skala, w.wert) * (1 - 0x1p-46) > taylor)
-                return s;
+            const double v = wertBei(e.zeile(n), e.zehnerExponent, skala, w.wert);
+            if (std::abs(v) * (1 - 0x1p-46) > taylor)
+                return vorzeichen(v);
         }
         if (!verfeinern(w)) {
             // Down to neighbouring doubles, and the Taylor term still
