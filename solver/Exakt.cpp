@@ -1,5 +1,7 @@
 #include "Exakt.h"
 
+#include "Halbierung.h"
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -15,19 +17,20 @@ mpz_class zehnHoch(int n) {
 }
 
 // x = z * 2^k with z odd, or z = 0.
-void zerlegen(double x, mpz_class& z, long& k) {
+std::int64_t ganzZerlegt(double x, long& k) {
     int e = 0;
     const double m = std::frexp(x, &e);
     auto ganz = static_cast<std::int64_t>(std::ldexp(m, 53));
     k = e - 53L;
-    if (ganz == 0) {
-        z = 0;
-        return;
-    }
+    if (ganz == 0)
+        return 0;
     const int nullen = std::countr_zero(static_cast<std::uint64_t>(ganz < 0 ? -ganz : ganz));
-    ganz /= std::int64_t{1} << nullen;
     k += nullen;
-    z = static_cast<long>(ganz);
+    return ganz / (std::int64_t{1} << nullen);
+}
+
+void zerlegen(double x, mpz_class& z, long& k) {
+    z = static_cast<long>(ganzZerlegt(x, k));
 }
 
 // p(x) times 2^(f n), where x = z / 2^f and n + 1 is p's length: an
@@ -229,12 +232,41 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
     return sgn(s);
 }
 
+double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite) {
+    // Where both are doubles, their quotient is rounded to nearest, and
+    // d q = p + f exactly, z - p exactly as well: the side from comparing
+    // z - p with f.
+    if (mpz_sizeinbase(zaehler.get_mpz_t(), 2) <= 53 &&
+        mpz_sizeinbase(nenner.get_mpz_t(), 2) <= 53) {
+        const double z = zaehler.get_d(), q = nenner.get_d();
+        const double d = z / q;
+        double p = 0.0, f = 0.0;
+        zweiProdukt(d, q, p, f);
+        const double r = z - p;
+        seite = (r > f) - (r < f);
+        return d;
+    }
+    const mpq_class xi(zaehler, nenner);
+    double d = xi.get_d();
+    seite = cmp(xi, mpq_class(d));
+    if (seite != 0) {
+        const double e = std::nextafter(d, seite * HUGE_VAL);
+        if (cmp(mpq_class(d) + mpq_class(e), 2 * xi) * seite < 0) {
+            d = e;
+            seite = -seite;
+        }
+    }
+    return d;
+}
+
 namespace {
 
 constexpr long bruchGrenze = 1L << 16;
 
 mpz_class ausDoppelwort(Doppelwort z) {
     mpz_class r = static_cast<unsigned long>(z >> 64);
+    if (r == 0)
+        return static_cast<unsigned long>(z);
     r <<= 64;
     r += static_cast<unsigned long>(z);
     return r;
@@ -298,24 +330,24 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     }
     // Both ends as integers over one power of two: [u, v] = [U, V] / 2^k,
     // positive.
-    mpz_class U, V;
-    long ku = 0, kv = 0;
     const bool negativ = b < 0;
-    zerlegen(negativ ? -b : a, U, ku);
-    zerlegen(negativ ? -a : b, V, kv);
+    long ku = 0, kv = 0;
+    const std::int64_t u = ganzZerlegt(negativ ? -b : a, ku);
+    const std::int64_t v = ganzZerlegt(negativ ? -a : b, kv);
     const long k = std::min({ku, kv, 0L});
-    U <<= static_cast<mp_bitcnt_t>(ku - k);
-    V <<= static_cast<mp_bitcnt_t>(kv - k);
     // Mostly all fits in 62 bits, and 128 bits then hold every product.
-    if (-k <= 61 && mpz_sizeinbase(V.get_mpz_t(), 2) <= 61) {
+    if (-k <= 61 && std::bit_width(static_cast<std::uint64_t>(v)) + (kv - k) <= 61) {
         const auto n = static_cast<Doppelwort>(1) << -k;
         Doppelwort z = 0, q = 0;
-        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(U.get_ui()), n,
-                                     static_cast<Doppelwort>(V.get_ui()), n, z, q))
+        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(u) << (ku - k), n,
+                                     static_cast<Doppelwort>(v) << (kv - k), n, z, q))
             return false;
         zaehler = ausDoppelwort(z);
         nenner = ausDoppelwort(q);
     } else {
+        mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
+        U <<= static_cast<mp_bitcnt_t>(ku - k);
+        V <<= static_cast<mp_bitcnt_t>(kv - k);
         const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
         if (!kettenbruch<mpz_class>(U, n, V, n, zaehler, nenner))
             return false;
@@ -444,6 +476,7 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
     for (int n = 0; n <= 10; ++n) {
         zeilen[static_cast<std::size_t>(n)].clear();
         unsicherheiten[static_cast<std::size_t>(n)].clear();
+        reste[static_cast<std::size_t>(n)].clear();
         teilerGebildet[static_cast<std::size_t>(n)].fill(false);
     }
     // A common power of ten makes every coefficient and every half unit of
@@ -490,6 +523,27 @@ const Ganzpolynom& ExakteZeilen::zeile(int k) {
         }
     }
     return zeilen[static_cast<std::size_t>(k)];
+}
+
+bool ExakteZeilen::nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner) {
+    // The same value modulo a prime first: where it is no multiple of the
+    // prime it is no 0, and mostly it is none.
+    const Ganzpolynom& p = zeile(k);
+    if (p.empty())
+        return true;
+    std::vector<std::uint64_t>& r = reste[static_cast<std::size_t>(k)];
+    if (r.empty())
+        r = modulo(p);
+    const std::uint64_t z = mpz_fdiv_ui(zaehler.get_mpz_t(), primzahl);
+    const std::uint64_t q = mpz_fdiv_ui(nenner.get_mpz_t(), primzahl);
+    std::uint64_t s = r.back(), potenz = 1;
+    for (std::size_t j = r.size() - 1; j-- > 0;) {
+        potenz = malModulo(potenz, q);
+        s = malModulo(s, z) + malModulo(r[j], potenz);
+        if (s >= primzahl)
+            s -= primzahl;
+    }
+    return s == 0 && vorzeichenBeiBruch(p, zaehler, nenner) == 0;
 }
 
 const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {

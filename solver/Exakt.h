@@ -33,8 +33,11 @@ using Ganzpolynom = std::vector<mpz_class>;
 int vorzeichenBei(const Ganzpolynom& p, double x);
 // The sign of p at zaehler / nenner, nenner > 0, exactly.
 int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner);
+// The double nearest zaehler / nenner, nenner > 0; seite: the sign of
+// zaehler / nenner minus it.
+double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite);
 // The fraction with the least denominator in [a, b], where that
-// denominator is at most 2^24.
+// denominator is at most 2^16.
 bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner);
 // The sign of g at the root xi of f in [a, b], where g' vanishes as well:
 // f has the sign fa at a, the other one at b, and no other root in [a, b];
@@ -60,12 +63,16 @@ struct ExakteZeilen {
     void bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad);
     const Ganzpolynom& zeile(int k);
     const Ganzpolynom& unsicherheit(int k);
+    // Whether row k vanishes at zaehler / nenner, nenner > 0, exactly.
+    bool nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner);
     // gcd(row n, row m).
     const Ganzpolynom& gemeinsamerTeiler(int n, int m);
 
 private:
     std::array<Ganzpolynom, 11> zeilen;
     std::array<Ganzpolynom, 11> unsicherheiten;
+    // The rows modulo a prime, when first asked for.
+    std::array<std::vector<std::uint64_t>, 11> reste;
     int gebildeteZeilen = 0;
     std::array<std::array<Ganzpolynom, 11>, 11> teiler;
     std::array<std::array<bool, 11>, 11> teilerGebildet{};

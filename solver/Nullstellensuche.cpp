@@ -174,11 +174,16 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             ExakteZeilen& e = exakteZeilen();
             mpz_class p, q;
             if (einfachsterBruch(w.links, w.rechts, p, q) &&
-                vorzeichenBeiBruch(e.zeile(w.herkunft), p, q) == 0) {
-                if (vorzeichenBeiBruch(e.zeile(n), p, q) == 0) {
-                    const double d = mpq_class(p, q).get_d();
-                    if (mpq_class(d) == mpq_class(p, q))
-                        w.links = w.rechts = w.wert = d;
+                e.nullstelleBeiBruch(w.herkunft, p, q)) {
+                if (e.nullstelleBeiBruch(n, p, q)) {
+                    // The enclosure closes in to the doubles about xi,
+                    // which spares halving it in the noise later.
+                    int seite = 0;
+                    const double d = naechsterDouble(p, q, seite);
+                    const double nachbar = seite == 0 ? d : std::nextafter(d, seite * HUGE_VAL);
+                    w.links = std::max(w.links, std::min(d, nachbar));
+                    w.rechts = std::min(w.rechts, std::max(d, nachbar));
+                    w.wert = d;
                     return 0;
                 }
                 geteilt = true;
