@@ -131,17 +131,17 @@ std::vector<std::uint64_t> modulo(const Ganzpolynom& p) {
     return r;
 }
 
-// Whether a and b share no factor, told modulo a prime: where the prime
-// divides neither leading coefficient, the gcd there has at least the
-// degree of the true one, and a constant there means no common factor. A
-// "don't know" leaves it to the exact Euclid; the rows of a random equation
-// share none, and this spares the Euclid on their growing coefficients.
-bool teilerfremdModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
+// The degree of gcd(a, b) modulo a prime, or -1 where the prime divides a
+// leading coefficient: else the true gcd, which divides both there as
+// well, has at most that degree, and mostly the same. 0 means no common
+// factor: the rows of a random equation share none, and this spares the
+// exact Euclid on their growing coefficients.
+int gcdGradModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
     if (a.empty() || b.empty())
-        return false;
+        return -1;
     std::vector<std::uint64_t> x = modulo(a), y = modulo(b);
     if (x.back() == 0 || y.back() == 0)
-        return false;
+        return -1;
     const auto kuerzenModulo = [](std::vector<std::uint64_t>& p) {
         while (!p.empty() && p.back() == 0)
             p.pop_back();
@@ -163,9 +163,67 @@ bool teilerfremdModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
         }
         std::swap(x, y);
         if (y.empty())
-            return false;
+            return static_cast<int>(x.size()) - 1;
     }
-    return y.size() == 1;
+    return 0;
+}
+
+// Whether the primitive d divides a: over the rationals exactly where it
+// does over the integers, so every step's quotient must be an integer.
+bool teilt(const Ganzpolynom& d, Ganzpolynom a) {
+    const std::size_t n = d.size() - 1;
+    mpz_class q;
+    for (std::size_t i = a.size(); i-- > n;) {
+        if (!mpz_divisible_p(a[i].get_mpz_t(), d[n].get_mpz_t()))
+            return false;
+        mpz_divexact(q.get_mpz_t(), a[i].get_mpz_t(), d[n].get_mpz_t());
+        for (std::size_t j = 0; j <= n; ++j)
+            mpz_submul(a[i - n + j].get_mpz_t(), q.get_mpz_t(), d[j].get_mpz_t());
+    }
+    return std::all_of(a.begin(), a.end(), [](const mpz_class& c) { return c == 0; });
+}
+
+// gcd(a, b), read off the gcd of their values at a large integer in its
+// balanced digits: where that candidate divides both and has the degree
+// grad of the gcd modulo a prime, no common divisor has a higher one, so it
+// is the gcd. Else empty, after a few integers.
+Ganzpolynom ggTUeberWerte(const Ganzpolynom& a, const Ganzpolynom& b, int grad) {
+    const auto groesster = [](const Ganzpolynom& p) {
+        mpz_class m = 0;
+        for (const mpz_class& c : p)
+            if (mpz_cmpabs(c.get_mpz_t(), m.get_mpz_t()) > 0)
+                m = abs(c);
+        return m;
+    };
+    mpz_class xi = 2 * std::min(groesster(a), groesster(b)) + 2;
+    const auto wert = [&xi](const Ganzpolynom& p) {
+        mpz_class s = p.back();
+        for (std::size_t j = p.size() - 1; j-- > 0;) {
+            s *= xi;
+            s += p[j];
+        }
+        return s;
+    };
+    for (int versuch = 0; versuch < 3; ++versuch) {
+        mpz_class g, c;
+        mpz_gcd(g.get_mpz_t(), wert(a).get_mpz_t(), wert(b).get_mpz_t());
+        Ganzpolynom kandidat;
+        while (g != 0 && kandidat.size() <= static_cast<std::size_t>(grad)) {
+            mpz_fdiv_r(c.get_mpz_t(), g.get_mpz_t(), xi.get_mpz_t());
+            if (2 * c > xi)
+                c -= xi;
+            kandidat.push_back(c);
+            g -= c;
+            mpz_divexact(g.get_mpz_t(), g.get_mpz_t(), xi.get_mpz_t());
+        }
+        if (g == 0 && kandidat.size() == static_cast<std::size_t>(grad) + 1) {
+            kandidat = primitiv(std::move(kandidat));
+            if (teilt(kandidat, a) && teilt(kandidat, b))
+                return kandidat;
+        }
+        xi = xi * 73794 / 27011;
+    }
+    return {};
 }
 
 } // namespace
@@ -458,8 +516,12 @@ Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
         g.insert(g.begin(), std::min(na, nb), mpz_class(0));
         return g;
     }
-    if (teilerfremdModulo(a, b))
+    const int gradModulo = gcdGradModulo(a, b);
+    if (gradModulo == 0)
         return {1};
+    if (gradModulo > 0)
+        if (Ganzpolynom g = ggTUeberWerte(a, b, gradModulo); !g.empty())
+            return g;
     a = primitiv(std::move(a));
     b = primitiv(std::move(b));
     if (a.size() < b.size())
