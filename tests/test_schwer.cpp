@@ -96,6 +96,11 @@ void TestSchwer::gleichungen_data() {
         << 0.0;
     QTest::newRow("x^2 - 2.4x + 1.44")
         << QStringList{u"1.44"_s, u"-2.4"_s, u"1"_s} << QList<double>{1.2} << 0.0;
+    // A double root that is no fraction: only the rows' common divisor
+    // tells that they share it.
+    QTest::newRow("(x^2 - 2)^2 (x - 3)")
+        << QStringList{u"-12"_s, u"4"_s, u"12"_s, u"-4"_s, u"-3"_s, u"1"_s}
+        << QList<double>{-std::numbers::sqrt2, std::numbers::sqrt2, 3.0} << 1e-10;
     // Two multiple roots close together, every coefficient exact: the
     // derivatives' roots between them are told apart exactly.
     QTest::newRow("(x - 13)^4 (4x - 51)^4 (4x - 29)")
