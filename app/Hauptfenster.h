@@ -8,7 +8,8 @@
 //
 //   equation/  Einlesebefehl.cpp: Init and BerechneB1_Action ("Gleichung
 //              Einlesen"); Einlesen.cpp: the read-in pipeline (Einlesen,
-//              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen) and
+//              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen and
+//              GleichungAufstellen, its part without the fields) and
 //              KoeffizientLesen, the one home of what a field's text means;
 //              Koeffizientenfelder.cpp: what the fields do as the user types,
 //              presses Return, clicks or pastes
@@ -119,6 +120,9 @@ public:
     // Needs the elements 0..10.
     void Einsetzen(std::span<const double> zahlen);
     void GleichungEinlesen(bool& erfolg);
+    // GleichungEinlesen without the fields: the state from texts as typed;
+    // zahlen gets the numbers the fields are to show.
+    void GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfolg);
 
     // Derivatives, evaluation and the root search.
     void Ableiten();
@@ -234,4 +238,5 @@ private:
     // left the double range; the read-in then failed for that reason and
     // not for the degree.
     bool zahlenbereichVerlassen = false;
+    void SuchintervallSetzen(const Zahlen& zahlen);
 };

@@ -59,11 +59,12 @@ double Val(QStringView text) {
 
     double wert = 0.0;
     const auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
-    // Out of range, from_chars leaves the value untouched.
+    // Out of range, from_chars leaves the value untouched. A number too
+    // small is no 0: nonzero digits would silently vanish.
     if (fehler == std::errc::result_out_of_range)
         wert = zuGross(std::string_view(zahl.data(), static_cast<std::size_t>(ende - zahl.data())))
                    ? std::numeric_limits<double>::infinity()
-                   : 0.0;
+                   : std::numeric_limits<double>::quiet_NaN();
     return negativ ? -wert : wert;
 }
 

@@ -15,7 +15,7 @@ inline QString alsText(const char16_t* text) {
 // Locale-independent: reads the longest leading decimal number (sign,
 // digits, at most one '.', and an exponent "e" or "E" with an optional sign
 // and digits) correctly rounded; 0 when there is none. A number beyond the
-// double range reads as +-infinity, one below it as 0.
+// double range reads as +-infinity, a nonzero one below it as NaN.
 double Val(QStringView text);
 
 // Shortest digits that read back as the same double, never an exponent,

@@ -4,6 +4,8 @@
 #include "Pruefhilfe.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -77,6 +79,36 @@ void langesFeld(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+// A pasted text of the given length set into a coefficient field of the
+// shown window (second argument 1) and into a plain QLineEdit beside it
+// (0): what the program adds to Qt's own cost.
+void feldSetzen(benchmark::State& state) {
+    Hauptfenster w;
+    w.show();
+    QLineEdit schlicht;
+    // Qt's default would cut the text at 32767 characters.
+    schlicht.setMaxLength(w.xF[3]->maxLength());
+    schlicht.show();
+    QLineEdit* ziel = state.range(1) == 1 ? w.xF[3] : &schlicht;
+    QString text;
+    while (text.size() < state.range(0))
+        text += u"12,5 x - abc 0.0.1 "_s;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ziel->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (state.range(2) == 1) {
+            QGuiApplication::clipboard()->setText(text);
+            ziel->setFocus();
+            QTest::keyClick(ziel, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            ziel->setText(text);
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
 void nurSuche(benchmark::State& state) {
     Hauptfenster w;
     eingeben(w, grad10);
@@ -95,6 +127,9 @@ BENCHMARK_CAPTURE(ganzeRechnung, grad5, grad5);
 BENCHMARK_CAPTURE(ganzeRechnung, grad10, grad10);
 BENCHMARK(nurSuche)->Name("nurSuche/grad10");
 BENCHMARK(klickBisBericht)->Name("klickBisBericht/grad10");
+BENCHMARK(feldSetzen)
+    ->ArgsProduct({{100000, 1 << 20}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(langesFeld)
     ->ArgsProduct({{10 << 10, 100 << 10, 1 << 20}, {0, 1}})
     ->Complexity(benchmark::oN)

@@ -18,7 +18,8 @@ namespace {
 
 // Signs, digits and exponent letters as typography, documents and input
 // methods write them: a minus copied from a document must not turn into a
-// plus by being dropped. The decimal comma becomes a point.
+// plus by being dropped. The decimal comma, also the Arabic one, becomes a
+// point.
 QChar alsAscii(QChar c) {
     // Nearly every character typed is ASCII: those need no table.
     if (c.unicode() < 0x80)
@@ -36,6 +37,7 @@ QChar alsAscii(QChar c) {
         return u'+';
     case u'\uFF0C':
     case u'\uFF0E':
+    case u'\u066B': // Arabic decimal separator
         return u'.';
     case u'\uFF45':
     case u'\uFF25':
@@ -48,6 +50,20 @@ QChar alsAscii(QChar c) {
     if (c.category() == QChar::Number_DecimalDigit)
         return QChar(static_cast<char16_t>(u'0' + c.digitValue()));
     return c;
+}
+
+// The character at i as alsAscii maps it, and i past it: a decimal digit
+// beyond the first 65,536 characters (mathematical digits) takes two units.
+QChar lesen(QStringView text, qsizetype& i) {
+    const QChar c = text[i++];
+    if (c.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate()) {
+        const char32_t u = QChar::surrogateToUcs4(c, text[i]);
+        if (QChar::category(u) == QChar::Number_DecimalDigit) {
+            ++i;
+            return QChar(static_cast<char16_t>(u'0' + QChar::digitValue(u)));
+        }
+    }
+    return alsAscii(c);
 }
 
 // The value of a superscript digit, or -1.
@@ -70,41 +86,65 @@ bool istZiffer(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+qsizetype ohneLeerraum(QStringView text, qsizetype i) {
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    return i;
+}
+
 // From i on: blanks, a sign, blanks and digits; their sign and digits, or
-// nothing where the digits are missing.
-QString exponentAb(QStringView text, qsizetype i) {
+// nothing where the digits are missing. After a power of ten (hoch) the
+// sign and digits may be superscript, and where no "^" came before, plain
+// digits count only after a sign.
+QString exponentAb(QStringView text, qsizetype i, bool hoch = false, bool ohneDach = false) {
     const qsizetype n = text.size();
-    while (i < n && text[i].isSpace())
-        ++i;
+    i = ohneLeerraum(text, i);
     QString exponent;
-    if (i < n && (alsAscii(text[i]) == u'-' || alsAscii(text[i]) == u'+'))
-        exponent += alsAscii(text[i++]);
-    while (i < n && text[i].isSpace())
-        ++i;
+    if (hoch && i < n && (text[i] == u'\u207B' || text[i] == u'\u207A')) {
+        exponent += text[i++] == u'\u207B' ? u'-' : u'+';
+    } else if (i < n) {
+        qsizetype j = i;
+        const QChar c = lesen(text, j);
+        if (c == u'-' || c == u'+') {
+            exponent += c;
+            i = j;
+        }
+    }
+    i = ohneLeerraum(text, i);
     const qsizetype anfang = exponent.size();
-    for (; i < n && istZiffer(alsAscii(text[i])); ++i)
-        exponent += alsAscii(text[i]);
+    const bool einfacheZiffern = !(ohneDach && anfang == 0);
+    while (i < n) {
+        qsizetype j = i;
+        const QChar c = lesen(text, j);
+        const int hochzahl = hoch ? hochgestellt(text[i]) : -1;
+        if (hochzahl >= 0)
+            exponent += QChar(static_cast<char16_t>(u'0' + hochzahl));
+        else if (istZiffer(c) && einfacheZiffern)
+            exponent += c;
+        else
+            break;
+        i = j;
+    }
     return exponent.size() > anfang ? exponent : QString();
 }
 
 // From i on, after a multiplication sign: a power of ten as a document
-// writes it, "10" and an exponent in superscript or after "^".
+// writes it, "10" and an exponent in superscript, after "^", or with its
+// sign; "10 3" stays the digits it was.
 QString zehnerpotenzAb(QStringView text, qsizetype i) {
     const qsizetype n = text.size();
-    while (i < n && text[i].isSpace())
-        ++i;
-    if (!(i + 1 < n && alsAscii(text[i]) == u'1' && alsAscii(text[i + 1]) == u'0'))
+    i = ohneLeerraum(text, i);
+    if (!(i < n && lesen(text, i) == u'1' && i < n && lesen(text, i) == u'0'))
         return {};
-    i += 2;
+    i = ohneLeerraum(text, i);
     if (i < n && text[i] == u'^')
-        return exponentAb(text, i + 1);
-    QString exponent;
-    if (i < n && (text[i] == u'\u207B' || text[i] == u'\u207A'))
-        exponent += text[i++] == u'\u207B' ? u'-' : u'+';
-    const qsizetype anfang = exponent.size();
-    for (; i < n && hochgestellt(text[i]) >= 0; ++i)
-        exponent += QChar(static_cast<char16_t>(u'0' + hochgestellt(text[i])));
-    return exponent.size() > anfang ? exponent : QString();
+        return exponentAb(text, i + 1, true);
+    return exponentAb(text, i, true, true);
+}
+
+bool malZeichen(QChar c) {
+    return c == u'*' || c == u'x' || c == u'X' || c == u'\u00B7' || c == u'\u00D7' ||
+           c == u'\u22C5';
 }
 
 } // namespace
@@ -120,8 +160,8 @@ QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
     qsizetype laenge = 0;
     bool ziffern = false;
     bool anschluss = false;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = alsAscii(text[i]);
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = lesen(text, i);
         if (istZiffer(c) || c == u'.') {
             aus[laenge++] = c;
             ziffern = ziffern || c != u'.';
@@ -138,9 +178,9 @@ QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
         if (anschluss && ziffern) {
             QString exponent;
             if (c == u'e')
-                exponent = exponentAb(text, i + 1);
-            else if (c == u'\u00B7' || c == u'\u00D7' || c == u'*')
-                exponent = zehnerpotenzAb(text, i + 1);
+                exponent = exponentAb(text, i);
+            else if (malZeichen(c))
+                exponent = zehnerpotenzAb(text, i);
             if (!exponent.isEmpty()) {
                 gelesen.truncate(laenge);
                 gelesen += u'e' + exponent;
@@ -185,13 +225,21 @@ void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
 void Hauptfenster::GleichungEinlesen(bool& erfolg) {
     Texte texte;
     Zahlen zahlen{};
-    zahlenbereichVerlassen = false;
+    Einlesen(texte);
+    GleichungAufstellen(texte, zahlen, erfolg);
+    // A number beyond the double range, typed or derived, must not reach
+    // the fields: they keep what the user typed, and no "inf" is written.
+    if (zahlenbereichVerlassen)
+        return;
+    Einsetzen(zahlen);
+    EinleseB->setEnabled(true);
+}
 
+void Hauptfenster::GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfolg) {
     for (int i = 0; i <= 10; ++i)
         for (int j = 0; j <= 10; ++j)
             Pnom[i][j] = 0.0;
 
-    Einlesen(texte);
     Reinigen(texte);
     Umwandeln(texte, zahlen);
 
@@ -199,71 +247,64 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
     for (int i = 0; i <= 10; ++i)
         if (zahlen[i] != 0.0)
             grad = i;
-    erfolg = grad > 0;
-
-    if (erfolg) {
-        for (int i = 0; i <= grad; ++i)
-            Pnom[0][i] = zahlen[i];
-
-        // Each coefficient shown lies within half a unit of its double: far,
-        // for a subnormal one, measured by its size. So the sum is taken
-        // from above and the leading coefficient from below, scaled by 2^60
-        // where it is subnormal, so that the bound holds for the equation as
-        // shown.
-        const auto vonOben = [](double v) {
-            return std::abs(v) +
-                   (v != 0.0 && std::abs(v) < std::numeric_limits<double>::min() ? 0x1p-1074 : 0.0);
-        };
-        double summe = 0.0;
-        for (int i = 0; i <= grad - 1; ++i)
-            summe = summe + vonOben(zahlen[i]);
-        double fuehrend = std::abs(zahlen[grad]);
-        double verschoben = 1.0;
-        if (fuehrend < std::numeric_limits<double>::min()) {
-            fuehrend = fuehrend * 0x1p60 - 0x1p-1015;
-            verschoben = 0x1p60;
-        }
-        xrechts = summe * verschoben / fuehrend;
-        // Where that sum overflows although every coefficient is finite,
-        // Fujiwara's bound 2 max |a_(n-i) / a_n|^(1/i) holds as well and
-        // stays finite, taken in logarithms and widened for their rounding.
-        if (!std::isfinite(xrechts) && std::isfinite(zahlen[grad])) {
-            const double unten = std::log2(fuehrend) - std::log2(verschoben);
-            double hoechster = -std::numeric_limits<double>::infinity();
-            for (int i = 1; i <= grad; ++i)
-                if (zahlen[grad - i] != 0.0)
-                    hoechster =
-                        std::max(hoechster, (std::log2(vonOben(zahlen[grad - i])) - unten) / i);
-            xrechts = 2 * std::exp2(hoechster) * (1 + 0x1p-30);
-        }
-        xrechts = std::max(2.0, xrechts);
-        // The bound is attained where a_(grad-1) is the only other nonzero
-        // coefficient, and its rounding may leave the root just outside:
-        // widen it by a few units in the last place.
-        if (std::isfinite(xrechts))
-            xrechts = std::min(xrechts * (1 + 0x1p-49), std::numeric_limits<double>::max());
-        xlinks = -xrechts;
-
-        // The equation solved is the one the fields will show, each
-        // coefficient as precise as its text.
-        for (int i = 0; i <= 10; ++i)
-            Koeffizienten[i] = i <= grad ? dezimalzahl(Str(zahlen[i]), zahlen[i]) : Dezimalzahl();
-
-        // The search needs the derivatives as well, and k! a_k overflows
-        // long before a_k does: form them now, so that the read-in tells.
-        Ableiten();
-    }
-    // A number beyond the double range, typed or derived, must not reach
-    // the fields: they keep what the user typed, and no "inf" is written.
     const auto endlich = [](double z) { return std::isfinite(z); };
-    const bool imBereich = std::all_of(zahlen.begin(), zahlen.end(), endlich) &&
-                           (!erfolg || (std::isfinite(xrechts) &&
-                                        std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, endlich)));
-    if (!imBereich) {
-        zahlenbereichVerlassen = true;
-        erfolg = false;
+    zahlenbereichVerlassen = !std::all_of(zahlen.begin(), zahlen.end(), endlich);
+    erfolg = grad > 0 && !zahlenbereichVerlassen;
+    if (!erfolg)
         return;
+
+    for (int i = 0; i <= grad; ++i)
+        Pnom[0][i] = zahlen[i];
+    SuchintervallSetzen(zahlen);
+
+    // The equation solved is the one the fields will show, each
+    // coefficient as precise as its text.
+    for (int i = 0; i <= 10; ++i)
+        Koeffizienten[i] = i <= grad ? dezimalzahl(Str(zahlen[i]), zahlen[i]) : Dezimalzahl();
+
+    // The search needs the derivatives as well, and k! a_k overflows long
+    // before a_k does: form them now, so that the read-in tells.
+    Ableiten();
+    zahlenbereichVerlassen =
+        !std::isfinite(xrechts) || !std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, endlich);
+    erfolg = !zahlenbereichVerlassen;
+}
+
+void Hauptfenster::SuchintervallSetzen(const Zahlen& zahlen) {
+    // Each coefficient shown lies within half a unit of its double: far, for
+    // a subnormal one, measured by its size. So the sum is taken from above
+    // and the leading coefficient from below, scaled by 2^60 where it is
+    // subnormal, so that the bound holds for the equation as shown.
+    const auto vonOben = [](double v) {
+        return std::abs(v) +
+               (v != 0.0 && std::abs(v) < std::numeric_limits<double>::min() ? 0x1p-1074 : 0.0);
+    };
+    double summe = 0.0;
+    for (int i = 0; i <= grad - 1; ++i)
+        summe = summe + vonOben(zahlen[i]);
+    double fuehrend = std::abs(zahlen[grad]);
+    double verschoben = 1.0;
+    if (fuehrend < std::numeric_limits<double>::min()) {
+        fuehrend = fuehrend * 0x1p60 - 0x1p-1015;
+        verschoben = 0x1p60;
     }
-    Einsetzen(zahlen);
-    EinleseB->setEnabled(true);
+    xrechts = summe * verschoben / fuehrend;
+    // Where that sum overflows although every coefficient is finite,
+    // Fujiwara's bound 2 max |a_(n-i) / a_n|^(1/i) holds as well and stays
+    // finite, taken in logarithms and widened for their rounding.
+    if (!std::isfinite(xrechts)) {
+        const double unten = std::log2(fuehrend) - std::log2(verschoben);
+        double hoechster = -std::numeric_limits<double>::infinity();
+        for (int i = 1; i <= grad; ++i)
+            if (zahlen[grad - i] != 0.0)
+                hoechster = std::max(hoechster, (std::log2(vonOben(zahlen[grad - i])) - unten) / i);
+        xrechts = 2 * std::exp2(hoechster) * (1 + 0x1p-30);
+    }
+    xrechts = std::max(2.0, xrechts);
+    // The bound is attained where a_(grad-1) is the only other nonzero
+    // coefficient, and its rounding may leave the root just outside: widen
+    // it by a few units in the last place.
+    if (std::isfinite(xrechts))
+        xrechts = std::min(xrechts * (1 + 0x1p-49), std::numeric_limits<double>::max());
+    xlinks = -xrechts;
 }

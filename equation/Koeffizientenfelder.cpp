@@ -77,11 +77,15 @@ void Hauptfenster::KurzinfoSetzen(QLineEdit* feld) {
                             .marginsRemoved(feld->textMargins());
     // QLineEdit keeps two pixels on either side of its text. Beyond a few
     // thousand characters no field is wide enough, and measuring a pasted
-    // megabyte would be slow.
+    // megabyte would be slow; so would a tooltip wrapping it, for seconds,
+    // and no one reads it there: it shows the start of such a text.
+    constexpr qsizetype lang = 4096;
     const QString text = feld->text();
     const bool zuBreit =
-        text.size() > 4096 || feld->fontMetrics().horizontalAdvance(text) > innen.width() - 4;
-    feld->setToolTip(zuBreit ? text : QString());
+        text.size() > lang || feld->fontMetrics().horizontalAdvance(text) > innen.width() - 4;
+    feld->setToolTip(!zuBreit             ? QString()
+                     : text.size() > lang ? text.left(lang) + u'\u2026'
+                                          : text);
 }
 
 void Hauptfenster::Koeffizientenfeld_Eingabetaste() {

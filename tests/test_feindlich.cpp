@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -95,6 +96,11 @@ void TestFeindlich::einMegabyteEingefuegt() {
     feld(w, 3)->setFocus();
     QTest::keyClick(feld(w, 3), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(feld(w, 3)->text().size(), megabyte.size());
+    // The pointer resting on the field: its tooltip shows the start, not a
+    // label that takes seconds to lay out.
+    QHelpEvent frage(QEvent::ToolTip, QPoint(2, 2), feld(w, 3)->mapToGlobal(QPoint(2, 2)));
+    QCoreApplication::sendEvent(feld(w, 3), &frage);
+    QCOMPARE(feld(w, 3)->toolTip(), megabyte.left(4096) + u'\u2026');
     QTest::keyClicks(feld(w, 0), u"1"_s);
 
     Antworten antworten;

@@ -53,13 +53,14 @@ void TestRahmen::valAusserhalbDesBereichs() {
     QCOMPARE(Val(gross), std::numeric_limits<double>::infinity());
     QCOMPARE(Val(u"-"_s + gross), -std::numeric_limits<double>::infinity());
     const QString klein = u"0."_s + QString(400, u'0') + u"1"_s;
-    QCOMPARE(Val(klein), 0.0);
+    QVERIFY(std::isnan(Val(klein)));
     // Out of range by the exponent, or by the digits against it.
     QCOMPARE(Val(u"-2e999"_s), -std::numeric_limits<double>::infinity());
-    QCOMPARE(Val(u"1e-400"_s), 0.0);
+    QVERIFY(std::isnan(Val(u"1e-400"_s)));
+    QCOMPARE(Val(u"0e-400"_s), 0.0);
     QCOMPARE(Val(u"0."_s + QString(400, u'0') + u"1e800"_s),
              std::numeric_limits<double>::infinity());
-    QCOMPARE(Val(u"1"_s + QString(400, u'0') + u"e-800"_s), 0.0);
+    QVERIFY(std::isnan(Val(u"1"_s + QString(400, u'0') + u"e-800"_s)));
     QCOMPARE(Val(u"00000000000000000000000000000000000000000000000000000000000012"_s), 12.0);
 }
 
