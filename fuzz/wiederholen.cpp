@@ -1,4 +1,5 @@
-// Replays every file of the fuzz corpus through the fuzzer's entry point.
+// Replays every file of a fuzz corpus through a fuzzer's entry point: the
+// window's, or with --rechnung the computation's alone.
 
 #include "Einstieg.h"
 
@@ -6,14 +7,17 @@
 #include <QDir>
 #include <QFile>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s CORPUS\n", argv[0]);
+    const bool rechnung = argc == 3 && std::strcmp(argv[1], "--rechnung") == 0;
+    if (argc != 2 && !rechnung) {
+        std::fprintf(stderr, "usage: %s [--rechnung] CORPUS\n", argv[0]);
         return 2;
     }
-    const QDir korpus(QString::fromLocal8Bit(argv[1]));
+    const auto eintritt = rechnung ? einstiegRechnung : einstieg;
+    const QDir korpus(QString::fromLocal8Bit(argv[argc - 1]));
     const QStringList dateien = korpus.entryList(QDir::Files, QDir::Name);
     int fehler = 0;
     for (const QString& name : dateien) {
@@ -25,7 +29,7 @@ int main(int argc, char** argv) {
         }
         const QByteArray daten = datei.readAll();
         const QString f =
-            einstieg(reinterpret_cast<const std::uint8_t*>(daten.constData()), daten.size());
+            eintritt(reinterpret_cast<const std::uint8_t*>(daten.constData()), daten.size());
         if (!f.isEmpty()) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(f));
             ++fehler;

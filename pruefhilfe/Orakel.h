@@ -74,23 +74,45 @@ struct Polynom {
     ~Polynom() { fmpq_poly_clear(p); }
 };
 
+struct Ganz {
+    fmpz_poly_t p;
+    Ganz() { fmpz_poly_init(p); }
+    Ganz(const Ganz&) = delete;
+    Ganz& operator=(const Ganz&) = delete;
+    ~Ganz() { fmpz_poly_clear(p); }
+};
+
 // Sturm's sequence of a square-free polynomial: the number of its distinct
-// real roots in [a, b] from the sign changes at both ends.
+// real roots in [a, b] from the sign changes at both ends. Each member is
+// kept as an integer polynomial, a positive multiple of the true one, and
+// signed at p/q as q^n f(p/q): no fraction is ever reduced, which would
+// cost the most.
 class Sturm {
 public:
     explicit Sturm(const fmpq_poly_t quadratfrei) {
-        folge.push_back(std::make_unique<Polynom>());
-        fmpq_poly_set(folge[0]->p, quadratfrei);
-        folge.push_back(std::make_unique<Polynom>());
-        fmpq_poly_derivative(folge[1]->p, quadratfrei);
-        while (!fmpq_poly_is_zero(folge.back()->p)) {
-            auto rest = std::make_unique<Polynom>();
-            fmpq_poly_rem(rest->p, folge[folge.size() - 2]->p, folge.back()->p);
-            fmpq_poly_neg(rest->p, rest->p);
-            if (fmpq_poly_is_zero(rest->p))
+        folge.push_back(std::make_unique<Ganz>());
+        fmpq_poly_get_numerator(folge[0]->p, quadratfrei);
+        folge.push_back(std::make_unique<Ganz>());
+        fmpz_poly_derivative(folge[1]->p, folge[0]->p);
+        fmpz_t inhalt;
+        fmpz_init(inhalt);
+        while (fmpz_poly_degree(folge.back()->p) > 0) {
+            const fmpz_poly_struct* a = folge[folge.size() - 2]->p;
+            const fmpz_poly_struct* b = folge.back()->p;
+            // lc(b)^d a = q b + r: the remainder's sign is r's where that
+            // power is positive.
+            auto rest = std::make_unique<Ganz>();
+            ulong d = 0;
+            fmpz_poly_pseudo_rem(rest->p, &d, a, b);
+            if (fmpz_sgn(fmpz_poly_lead(b)) > 0 || d % 2 == 0)
+                fmpz_poly_neg(rest->p, rest->p);
+            if (fmpz_poly_is_zero(rest->p))
                 break;
+            fmpz_poly_content(inhalt, rest->p);
+            fmpz_poly_scalar_divexact_fmpz(rest->p, rest->p, inhalt);
             folge.push_back(std::move(rest));
         }
+        fmpz_clear(inhalt);
     }
 
     // In [a, b], a < b.
@@ -104,9 +126,22 @@ public:
 
 private:
     int vorzeichen(std::size_t i, const Bruch& x) const {
-        Bruch wert;
-        fmpq_poly_evaluate_fmpq(wert.q, folge[i]->p, x.q);
-        return fmpq_sgn(wert.q);
+        const fmpz_poly_struct* f = folge[i]->p;
+        const slong n = fmpz_poly_degree(f);
+        if (n < 0)
+            return 0;
+        fmpz_t summe, potenz;
+        fmpz_init_set(summe, fmpz_poly_lead(f));
+        fmpz_init_set_ui(potenz, 1);
+        for (slong j = n - 1; j >= 0; --j) {
+            fmpz_mul(summe, summe, fmpq_numref(x.q));
+            fmpz_mul(potenz, potenz, fmpq_denref(x.q));
+            fmpz_addmul(summe, f->coeffs + j, potenz);
+        }
+        const int s = fmpz_sgn(summe);
+        fmpz_clear(summe);
+        fmpz_clear(potenz);
+        return s;
     }
     long wechsel(const Bruch& x) const {
         long anzahl = 0;
@@ -120,7 +155,7 @@ private:
         }
         return anzahl;
     }
-    std::vector<std::unique_ptr<Polynom>> folge;
+    std::vector<std::unique_ptr<Ganz>> folge;
 };
 
 inline Bruch plus(const Bruch& a, const QString& b) {
@@ -215,13 +250,17 @@ inline QString urteil(const QStringList& texte, const QStringList& gezeigt) {
 
 namespace orakel {
 
-// The texts of the listed roots, as the report writes them.
-inline QStringList gezeigt(const Hauptfenster& w) {
+// The texts of the listed roots, as a report writes them.
+inline QStringList gezeigt(const QString& bericht) {
     static const QRegularExpression zeile(u"x[0-9]+  =  (-?[0-9.]+) [,.]"_s);
     QStringList wurzeln;
-    for (auto treffer = zeile.globalMatch(w.AusgabeF->toPlainText()); treffer.hasNext();)
+    for (auto treffer = zeile.globalMatch(bericht); treffer.hasNext();)
         wurzeln.append(treffer.next().captured(1));
     return wurzeln;
+}
+
+inline QStringList gezeigt(const Hauptfenster& w) {
+    return gezeigt(w.AusgabeF->toPlainText());
 }
 
 // The judgement of the window's report on the equation its fields show, or

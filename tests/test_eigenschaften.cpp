@@ -161,6 +161,14 @@ void TestEigenschaften::orakel_data() {
                                   << QStringList{u"0"_s} << QString();
     QTest::newRow("dreifach") << QStringList{u"-8"_s, u"12"_s, u"-6"_s, u"1"_s}
                               << QStringList{u"2"_s} << QString();
+    // A falling leading coefficient and a long Sturm sequence, whose
+    // pseudo-remainders change the sign.
+    const QStringList fuenf = {u"120"_s, u"-274"_s, u"225"_s, u"-85"_s, u"15"_s, u"-1"_s};
+    QTest::newRow("fuenf, fallend")
+        << fuenf << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s} << QString();
+    QTest::newRow("fuenf, eine fehlt")
+        << fuenf << QStringList{u"1"_s, u"2"_s, u"3"_s, u"5"_s}
+        << u"1 real roots in (3.00001000005, 4.99999999995) not listed"_s;
 }
 
 void TestEigenschaften::orakel() {
