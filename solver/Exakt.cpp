@@ -415,6 +415,43 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     return true;
 }
 
+namespace {
+
+// One leap towards the simple root of f in (A, B) 2^k, where f has the sign
+// fa at A and f1 is f': Newton's step from the midpoint, and the signs at
+// the ends of a bracket about 2^-s as wide as [A, B] around it. Where they
+// show the root inside, [A, B] 2^k becomes that bracket. Near the root each
+// leap doubles the bits, where halving gains one at a time with ever longer
+// numbers.
+bool sprung(const Ganzpolynom& f, const Ganzpolynom& f1, int fa, mpz_class& A, mpz_class& B,
+            long& k, long s) {
+    const mpz_class breite = B - A;
+    // The bracket's half width 2^e on a grid of 2^kk, as fine as the
+    // midpoint's at least.
+    const long e = k + static_cast<long>(mpz_sizeinbase(breite.get_mpz_t(), 2)) - 1 - s;
+    const long kk = std::min(k - 1, e);
+    const auto schieben = static_cast<mp_bitcnt_t>(k - kk);
+    const mpz_class m = (A + B) << (schieben - 1);
+    const mpz_class steigung = homogen(f1, m, kk, false);
+    if (steigung == 0)
+        return false;
+    // f(m) / f'(m) in units of 2^kk, as the powers of two of the two
+    // homogeneous values differ by one of them.
+    mpz_class schritt;
+    mpz_tdiv_q(schritt.get_mpz_t(), homogen(f, m, kk, false).get_mpz_t(), steigung.get_mpz_t());
+    const mpz_class halb = mpz_class(1) << static_cast<mp_bitcnt_t>(e - kk);
+    const mpz_class l = m - schritt - halb, r = m - schritt + halb;
+    if (!(l > A << schieben && r < B << schieben) || sgn(homogen(f, l, kk, false)) != fa ||
+        sgn(homogen(f, r, kk, false)) != -fa)
+        return false;
+    A = l;
+    B = r;
+    k = kk;
+    return true;
+}
+
+} // namespace
+
 int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b) {
     // Both ends as integers over one power of two, x = X 2^k with k <= 0,
     // so that every midpoint is (A + B) 2^(k - 1).
@@ -434,6 +471,12 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
     for (long j = 2; j <= n; ++j)
         kruemmung[static_cast<std::size_t>(j - 2)] =
             abs(g[static_cast<std::size_t>(j)]) * (j * (j - 1));
+    Ganzpolynom f1;
+    for (std::size_t j = 1; j < f.size(); ++j)
+        f1.push_back(f[j] * static_cast<unsigned long>(j));
+    // The bits a leap tries to gain: doubled after each that holds, halved
+    // after each that fails, when one halving goes instead.
+    long bits = 8;
     for (;;) {
         const mpz_class M = A + B;
         const int sf = sgn(homogen(f, M, k - 1, false));
@@ -452,6 +495,11 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
             rechts <<= static_cast<mp_bitcnt_t>(n - 3);
         if (links > rechts)
             return sgn(G);
+        if (sprung(f, f1, fa, A, B, k, bits)) {
+            bits = std::min(2 * bits, 1L << 20);
+            continue;
+        }
+        bits = std::max(1L, bits / 2);
         // The half that holds xi, one bit further down.
         if (sf == fa) {
             A = M;

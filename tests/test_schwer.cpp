@@ -258,6 +258,17 @@ void TestSchwer::gleichungen_data() {
     QTest::newRow("5.1e229 x + 3.093e-79 x^2") << QStringList{u""_s, Str(5.1e229), Str(3.093e-79)}
                                                << QList<double>{-5.1e229 / 3.093e-79, 0.0} << 0.0;
 
+    // Two roots 1e-629 either side of a derivative's root near 1.41e157, and
+    // two near +-1.7e-105: the sign at the derivative's root is taken ever
+    // closer to it, in leaps, not by thousands of halvings.
+    QStringList weit(11, u""_s);
+    weit[0] = Str(-5e-324);
+    weit[6] = Str(2e305);
+    weit[8] = Str(-2e-9);
+    weit[10] = Str(5e-324);
+    QTest::newRow("-5e-324 + 2e305 x^6 - 2e-9 x^8 + 5e-324 x^10")
+        << weit << QList<double>{-1.4142135623730953e157, 0.0, 1.4142135623730953e157} << 1e-100;
+
     // Integer coefficients: every derivative's root is exactly 1.
     QTest::newRow("(x - 1)^10") << mitVielfachheit({{1, 10}}) << QList<double>{1.0} << 0.0;
 
