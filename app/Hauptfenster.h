@@ -164,7 +164,6 @@ private:
         double betrag[11]; // a bound of the exact coefficient's size
         double horner[11]; // Horner's rounding error and fehler together
         double unsicherOben[11], unsicherUnten[11]; // the shown uncertainty
-        bool genau;                                 // every fehler is 0
     };
     Zeilenschranken schranken[11] = {};
     // Some coefficient shows 16 or 17 digits and stands for a rounded number.

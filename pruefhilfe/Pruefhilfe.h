@@ -6,6 +6,7 @@
 #include "Hauptfenster.h"
 #include "Rahmen.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,4 +87,20 @@ inline QString loesen(Hauptfenster& w, const QStringList& koeffizienten) {
     if (w.EinleseB->isEnabled())
         w.EinleseB_Action();
     return ausgabe(w);
+}
+
+// Where RIVEREV_BERICHTE names a file, appends the equation and the bits of
+// every root of every row to it: two builds of the search compare by diff.
+inline void protokollieren(const Hauptfenster& w, const QStringList& koeffizienten) {
+    using namespace Qt::Literals::StringLiterals;
+    static QFile protokoll(qEnvironmentVariable("RIVEREV_BERICHTE"));
+    if (protokoll.fileName().isEmpty() ||
+        (!protokoll.isOpen() && !protokoll.open(QIODevice::Append | QIODevice::Text)))
+        return;
+    QString zeile = koeffizienten.join(u" | "_s) + u" ->"_s;
+    for (int k = 0; k < w.grad; ++k)
+        for (int i = 1; i <= static_cast<int>(w.Nullstellen[k][0]); ++i)
+            zeile += u" %1:%2"_s.arg(k).arg(w.Nullstellen[k][i], 0, 'g', 17);
+    protokoll.write((zeile + u"\n"_s).toUtf8());
+    protokoll.flush();
 }

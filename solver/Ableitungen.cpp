@@ -60,38 +60,20 @@ double sicherGerundet(double v) {
     return v * (1 + 0x1p-46);
 }
 
-// Compensated Horner: the rounding errors of every step are carried along
-// exactly and added at the end, as if computed in twice the precision.
-// std::fma is correctly rounded everywhere, so the result is the same on
-// every machine. With a schranke, also a bound of the result's error
-// (after Langlois and Louvet), or false where an error term may have
-// underflowed; exakt tells that no step rounded at all.
-template <bool mitSchranke>
-bool kompensiertHorner(const double* p, int n, double x, double& ergebnis, double* schranke,
-                       bool* exakt) {
+// Compensated Horner, for Newton's steps: the rounding errors of every step
+// are carried along exactly and added at the end, as if computed in twice
+// the precision. std::fma is correctly rounded everywhere, so the result is
+// the same on every machine. False where a step overflowed.
+bool kompensiertHorner(const double* p, int n, double x, double& ergebnis) {
     double s = p[n];
     double c = 0.0;
-    double b = 0.0;
-    bool ohneRundung = true;
-    const double ax = std::abs(x);
     for (int j = n - 1; j >= 0; --j) {
         double produkt = 0.0, fehlerProdukt = 0.0, fehlerSumme = 0.0;
         zweiProdukt(s, x, produkt, fehlerProdukt);
         zweiSumme(produkt, p[j], s, fehlerSumme);
         c = c * x + (fehlerProdukt + fehlerSumme);
-        if constexpr (mitSchranke) {
-            if (produkt != 0.0 && std::abs(produkt) < 0x1p-969)
-                return false;
-            b = b * ax + (std::abs(fehlerProdukt) + std::abs(fehlerSumme) + 0x1p-1021);
-            ohneRundung = ohneRundung && fehlerProdukt == 0.0 && fehlerSumme == 0.0;
-        }
     }
     ergebnis = s + c;
-    if constexpr (mitSchranke) {
-        *schranke = sicherGerundet(u * std::abs(ergebnis) + (2 * n + 2) * u * b);
-        *exakt = ohneRundung;
-        return std::isfinite(*schranke);
-    }
     return std::isfinite(ergebnis);
 }
 
@@ -135,7 +117,6 @@ void Hauptfenster::Ableiten() {
     for (int k = 0; k <= grad; ++k) {
         Zeilenschranken& z = schranken[k];
         const int n = grad - k;
-        z.genau = true;
         for (int j = 0; j <= n; ++j) {
             const double d = PnomSkaliert[k][j];
             double fehler = 0.0;
@@ -157,7 +138,6 @@ void Hauptfenster::Ableiten() {
                     fehler = oben(fehler);
             }
             z.fehler[j] = fehler;
-            z.genau = z.genau && fehler == 0.0;
             z.betrag[j] = oben(std::abs(d) + fehler + unterlauf);
             z.horner[j] = oben((2 * n + 1) * u * std::abs(d) + fehler + unterlauf);
         }
@@ -243,25 +223,16 @@ ExakteZeilen& Hauptfenster::exakteZeilen() const {
 
 int Hauptfenster::sicheresVorzeichen(int k, double x) const {
     // Nearly always the value in doubles is further from 0 than its error
-    // can be; near a root, the compensated value where the doubles are the
-    // exact coefficients, or the value in twice the digits; exact
-    // arithmetic only where none tells.
+    // can be; near a root, the value in twice the digits, which also tells
+    // an exact 0 where the coefficients are doubles; exact arithmetic only
+    // where neither tells.
     const double y = wert(k, x);
     const double groesste = std::numeric_limits<double>::max();
     if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste)
         return vorzeichen(y);
-    if (schranken[k].genau) {
-        double genau = 0.0, schranke = 0.0;
-        bool ohneRundung = false;
-        if (kompensiertHorner<true>(PnomSkaliert[k], grad - k, x, genau, &schranke, &ohneRundung)) {
-            if (std::abs(genau) > schranke && std::abs(genau) <= groesste)
-                return vorzeichen(genau);
-            if (genau == 0.0 && ohneRundung)
-                return 0;
-        }
-    }
-    if (const int s = feineZeilen().vorzeichen(k, x))
-        return s;
+    const FeineZeilen::Urteil fein = feineZeilen().urteil(k, x, {0.0, 0});
+    if (fein.vorzeichen != 0 || fein.null)
+        return fein.vorzeichen;
     if (const int s = vorzeichenWeit(k, x))
         return s;
     return vorzeichenBei(exakteZeilen().zeile(k), x);
@@ -325,7 +296,7 @@ bool Hauptfenster::IstNullstelle(int k, double x) const {
 double Hauptfenster::genauerWert(int k, double x) const {
     double ergebnis = 0.0;
     // Where a step overflowed, its error terms are NaN: plain Horner then.
-    if (!kompensiertHorner<false>(PnomSkaliert[k], grad - k, x, ergebnis, nullptr, nullptr))
+    if (!kompensiertHorner(PnomSkaliert[k], grad - k, x, ergebnis))
         return wert(k, x);
     return ergebnis;
 }

@@ -241,6 +241,7 @@ Dezimalzahl dezimalzahl(QStringView text, double wert) {
         }
     }
     Dezimalzahl d;
+    d.wert = wert;
     const auto erste = ziffern.find_first_not_of('0');
     if (erste == std::string::npos)
         return d;

@@ -20,6 +20,7 @@ struct Dezimalzahl {
     bool gerundet = false;
     // The double read in is this number exactly (integers, binary fractions).
     bool wieDouble = true;
+    double wert = 0.0; // the double read in
 };
 
 // The number a text written by Str says, from its digits and its power of

@@ -108,6 +108,12 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
             brauchbar = false;
             return;
         }
+        // A normal double that is the decimal is taken as it is, exactly.
+        if (d.wieDouble && std::isnormal(d.wert)) {
+            const Paar c = normiert(d.wert, 0.0, 0);
+            zeilen[0][j] = {c.hoch, c.tief, 0.0, c.exponent};
+            continue;
+        }
         // At most 17 digits: their rounding to a double and its remainder
         // are both exact.
         const auto h = static_cast<double>(d.ziffern);
@@ -116,7 +122,8 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
         zeilen[0][j] = {c.hoch, c.tief, c.hoch == 0.0 ? 0.0 : 0x1p-98, c.exponent};
     }
     gebildeteZeilen = 1;
-    zuletzt.k = -1;
+    for (Skaliert& r : zuletzt)
+        r.k = -1;
 }
 
 void FeineZeilen::zeilenBis(int k) {
@@ -127,17 +134,21 @@ void FeineZeilen::zeilenBis(int k) {
         for (int j = 0; j <= grad - z; ++j) {
             const Koeffizient& v = zeilen[z - 1][j + 1];
             const double f = j + 1;
-            double p = 0.0, e = 0.0;
+            double p = 0.0, e = 0.0, e2 = 0.0, fehler = 0.0;
             zweiProdukt(f, v.hoch, p, e);
             const double ft = f * v.tief;
-            const double e2 = e + ft;
+            zweiSumme(e, ft, e2, fehler);
             const Paar c = normiert(p, e2, v.exponent);
-            // The two roundings, in the units of the new exponent.
-            const double a =
-                oben(oben(f * v.abstand) + oben(2 * u * (std::abs(ft) + std::abs(e2))));
-            zeilen[z][j] = {c.hoch, c.tief,
-                            c.hoch == 0.0 ? 0.0 : oben(malZweiHoch(a, v.exponent - c.exponent)),
-                            c.exponent};
+            // An exact coefficient stays exact where neither step rounded;
+            // else the two roundings, in the units of the new exponent.
+            const bool genau = v.abstand == 0.0 && fehler == 0.0 &&
+                               (v.tief == 0.0 || std::fma(f, v.tief, -ft) == 0.0);
+            double a = 0.0;
+            if (c.hoch != 0.0 && !genau)
+                a = oben(malZweiHoch(
+                    oben(oben(f * v.abstand) + oben(2 * u * (std::abs(ft) + std::abs(e2)))),
+                    v.exponent - c.exponent));
+            zeilen[z][j] = {c.hoch, c.tief, a, c.exponent};
         }
     }
 }
@@ -147,10 +158,10 @@ const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
     // times 2^s, the largest in [0.5, 1): no power of y then over- or
     // underflows, whatever the sizes of x and of the coefficients. At 0
     // only the constant counts. The points a root is narrowed with mostly
-    // share their exponent: the last row so scaled is kept.
+    // share their exponent: each row keeps the last scaling.
     int e = 0;
     const double y = zerlegt(x, e);
-    Skaliert& r = zuletzt;
+    Skaliert& r = zuletzt[k];
     r.y = y;
     if (k == r.k && e == r.e && (y == 0.0) == r.null)
         return r;
@@ -164,6 +175,7 @@ const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
         if (c[j].hoch != 0.0)
             groesster = std::max(groesster, c[j].exponent + e * j);
     r.s = groesster == INT_MIN ? 0 : -groesster;
+    r.genau = true;
     for (int j = 0; j <= grad - k; ++j) {
         const int z = c[j].exponent + e * j + r.s;
         if (j > n || c[j].hoch == 0.0) {
@@ -179,49 +191,82 @@ const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
             r.t[j] = std::ldexp(c[j].tief, z);
             r.a[j] = std::ldexp(c[j].abstand, z) + 0x1p-1073;
         }
+        // Exact where the coefficient is one double, exact, and stays a
+        // normal one: a power of two then scales it without rounding.
+        r.genau = r.genau && (j > n || c[j].hoch == 0.0 ||
+                              (c[j].abstand == 0.0 && c[j].tief == 0.0 &&
+                               std::abs(r.h[j]) >= std::numeric_limits<double>::min()));
     }
     return r;
 }
 
+namespace {
+
+// Compensated Horner over both parts of the scaled coefficients h + t at y:
+// the rounding errors of the steps and the low parts go along in c, b
+// bounds what c's own rounding can miss, also near underflow, and d what
+// the coefficients miss of the exact ones. Where every coefficient is one
+// exact double (genau), t and a are 0 and left out, and a value of 0 with no
+// step rounded is 0 exactly.
+struct Horner {
+    double r, b, d;
+    bool null;
+};
+
+template <bool genau>
+Horner kompensiert(const double* h, const double* t, const double* a, int n, double y) {
+    const double ay = std::abs(y);
+    double v = h[n], c = genau ? 0.0 : t[n], b = genau ? 0.0 : std::abs(t[n]);
+    double d = genau ? 0.0 : a[n];
+    bool ohneRundung = genau;
+    for (int j = n - 1; j >= 0; --j) {
+        double p = 0.0, fp = 0.0, fs = 0.0;
+        if constexpr (genau)
+            // A product's error tells only where no part of it underflowed.
+            ohneRundung = ohneRundung && (v == 0.0 || std::abs(v * y) >= 0x1p-969);
+        zweiProdukt(v, y, p, fp);
+        zweiSumme(p, h[j], v, fs);
+        if constexpr (genau) {
+            c = c * y + (fp + fs);
+            b = b * ay + ((std::abs(fp) + std::abs(fs)) + 0x1p-1021);
+            ohneRundung = ohneRundung && fp == 0.0 && fs == 0.0;
+        } else {
+            c = c * y + ((fp + fs) + t[j]);
+            b = b * ay + ((std::abs(fp) + std::abs(fs)) + std::abs(t[j]) + 0x1p-1021);
+            d = d * ay + a[j];
+        }
+    }
+    return {v + c, b, d, ohneRundung && v == 0.0};
+}
+
+} // namespace
+
 FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
     if (!brauchbar || !std::isfinite(x))
-        return {0, false};
+        return {0, false, false};
     if (k >= gebildeteZeilen)
         zeilenBis(k);
     const int n = grad - k;
     const Skaliert& z = skaliert(k, x);
-    const double y = z.y;
-    const double* h = z.h;
-    const double* t = z.t;
-    const double* a = z.a;
-    // Compensated Horner over both parts: the rounding errors of the steps
-    // and the low parts go along in c, b bounds what c's own rounding can
-    // miss, also near underflow, and d what the coefficients miss of the
-    // exact ones.
-    const double ay = std::abs(y);
-    double v = h[n], c = t[n], b = std::abs(t[n]), d = a[n];
-    for (int j = n - 1; j >= 0; --j) {
-        double p = 0.0, fp = 0.0, fs = 0.0;
-        zweiProdukt(v, y, p, fp);
-        zweiSumme(p, h[j], v, fs);
-        c = c * y + ((fp + fs) + t[j]);
-        b = b * ay + ((std::abs(fp) + std::abs(fs)) + std::abs(t[j]) + 0x1p-1021);
-        d = d * ay + a[j];
-    }
-    const double r = v + c;
+    const Horner w = z.genau ? kompensiert<true>(z.h, z.t, z.a, n, z.y)
+                             : kompensiert<false>(z.h, z.t, z.a, n, z.y);
+    if (w.null)
+        return {0, true, true};
+    const double r = w.r;
     const double fehler =
-        oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * b)) + oben(d * (1 + 0x1p-46)));
+        oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * w.b)) + oben(w.d * (1 + 0x1p-46)));
     // rand in the units of r: times 2^s; where that is subnormal it may be
     // rounded, and counts as beyond the value only while normal.
     const double randHier =
         rand.mantisse == 0.0 ? 0.0 : std::ldexp(rand.mantisse, rand.exponent + z.s);
     const double schranke = oben(fehler + oben(randHier));
     if (!std::isfinite(r) || !std::isfinite(schranke))
-        return {0, false};
+        return {0, false, false};
     if (std::abs(r) > schranke)
-        return {r > 0 ? 1 : -1, false};
-    return {0, randHier >= std::numeric_limits<double>::min() &&
-                   oben(std::abs(r) + fehler) < randHier};
+        return {r > 0 ? 1 : -1, false, false};
+    return {0,
+            randHier >= std::numeric_limits<double>::min() && oben(std::abs(r) + fehler) < randHier,
+            false};
 }
 
 FeineZeilen::Grenze FeineZeilen::taylor(int n, double weite, double breite) {

@@ -31,10 +31,12 @@ struct FeineZeilen {
         return urteil(k, x, rand).vorzeichen;
     }
     // The same, and whether the value lies closer to 0 than rand, for
-    // certain.
+    // certain; null: the value is 0 exactly, as where the coefficients are
+    // doubles and no step rounded.
     struct Urteil {
         int vorzeichen;
         bool innen;
+        bool null;
     };
     Urteil urteil(int k, double x, Grenze rand);
     // How far row n may lie from its value at a root of row n + 1 within
@@ -60,9 +62,10 @@ private:
     struct Skaliert {
         int k = -1, e = 0, s = 0;
         bool null = false;
+        bool genau = false; // every coefficient exactly as scaled
         double y = 0.0;
         double h[11], t[11], a[11];
     };
-    Skaliert zuletzt;
+    Skaliert zuletzt[11];
     const Skaliert& skaliert(int k, double x);
 };

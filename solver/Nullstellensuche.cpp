@@ -213,7 +213,7 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         // shared root before the enclosure reaches neighbouring doubles.
         const FeineZeilen::Urteil fein = runde >= 4 && !(oben(std::abs(y) + fehler) < taylor)
                                              ? feineZeilen().urteil(n, w.wert, {taylor, -skala})
-                                             : FeineZeilen::Urteil{0, true};
+                                             : FeineZeilen::Urteil{0, true, false};
         if (fein.vorzeichen != 0)
             return fein.vorzeichen;
         if (!fein.innen) {

@@ -3,7 +3,6 @@
 #include "Orakel.h"
 #include "Pruefhilfe.h"
 
-#include <QFile>
 #include <QTest>
 #include <cmath>
 #include <gmpxx.h>
@@ -214,21 +213,10 @@ void TestEigenschaften::familien() {
     Hauptfenster w;
     int geurteilt = 0;
     const int anzahl = anzahlJeFamilie();
-    // RIVEREV_BERICHTE names a file that gets every equation and the bits of
-    // every root of every row: two builds of the search compare by diff.
-    QFile protokoll(qEnvironmentVariable("RIVEREV_BERICHTE"));
-    if (!protokoll.fileName().isEmpty())
-        QVERIFY(protokoll.open(QIODevice::Append | QIODevice::Text));
     for (int fall = 0; fall < anzahl; ++fall) {
         const QStringList texte = ziehen(zufall);
         loesen(w, texte);
-        if (protokoll.isOpen()) {
-            QString zeile = texte.join(u" | "_s) + u" ->"_s;
-            for (int k = 0; k < w.grad; ++k)
-                for (int i = 1; i <= static_cast<int>(w.Nullstellen[k][0]); ++i)
-                    zeile += u" %1:%2"_s.arg(k).arg(w.Nullstellen[k][i], 0, 'g', 17);
-            protokoll.write((zeile + u"\n"_s).toUtf8());
-        }
+        protokollieren(w, texte);
         bool exakt = false;
         const QString fehler = orakel::urteil(w, &exakt);
         geurteilt += exakt;

@@ -300,6 +300,7 @@ void TestSchwer::gleichungen() {
     QFETCH(double, toleranz);
     Hauptfenster w;
     loesen(w, koeffizienten);
+    protokollieren(w, koeffizienten);
     const QList<double> gefunden = wurzeln(w);
 
     const auto nahe = [&](double a, double b) {
