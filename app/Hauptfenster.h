@@ -14,14 +14,17 @@
 //              Koeffizientenfelder.cpp: what the fields do as the user types,
 //              presses Return, clicks or pastes
 //   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle, the
-//              scaled evaluations and the filter that lets a sign in doubles
-//              count only beyond its error bound; Nullstellensuche.cpp:
-//              NullstellenBerechnen, FindeNullstelle, the enclosures of the
-//              roots and the Newton finish; Halbierung.h: the bisection
-//              itself; Fein.cpp: the rows in twice the digits, which
-//              decide most signs the doubles cannot; Exakt.cpp: the shown
-//              decimals and the integer polynomials that decide exactly
-//              where neither can
+//              scaled evaluations, the uncertainty of rounded coefficients,
+//              and sicheresVorzeichen, the ladder every sign climbs: the
+//              doubles counted only beyond their error bound, then the rows
+//              in twice the digits (Fein.cpp), which decide most signs the
+//              doubles cannot and tell an exact 0 where the coefficients are
+//              doubles, then exact integers (Exakt.cpp: the shown decimals,
+//              the integer rows, their common divisors, the sign at a
+//              derivative's root); Nullstellensuche.cpp: NullstellenBerechnen,
+//              FindeNullstelle, the cut points, the enclosures of the roots,
+//              the Newton finish on a compensated evaluation and the choice
+//              of the double shown; Halbierung.h: the bisection itself
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
 //              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
 //              ("Loesungen Berechnen")
@@ -174,21 +177,9 @@ private:
     mutable FeineZeilen fein;
     FeineZeilen& feineZeilen() const;
 
-    // Each row unscaled in long double, and each coefficient's distance from
-    // the exact one.
-    long double zeileLang[11][11] = {};
-    long double fehlerLang[11][11] = {};
     // The sign of row k at x for the equation as shown: in doubles where
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
-    // The sign in long double where its error bound and rand allow it,
-    // else 0; the value and its bound for |x| <= r.
-    int vorzeichenWeit(int k, double x, long double rand = 0) const;
-    long double wertWeit(int k, double x) const;
-    long double fehlerSchrankeWeit(int k, double r) const;
-    // Rows whose halving runs in long double: their scaled doubles come
-    // near underflow.
-    bool weit[11] = {};
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
     bool innerhalbUnsicherheit(int k, double x) const;

@@ -10,21 +10,6 @@
 namespace {
 
 constexpr double u = 0x1p-53;
-constexpr long double uLang = std::numeric_limits<long double>::epsilon() / 2;
-
-// Whether long double reaches further than double and keeps the digits its
-// epsilon promises: not where it is double itself, nor under an emulator
-// that computes it in 53 bits, as valgrind does.
-bool langTraegt() {
-    static const bool traegt = [] {
-        if constexpr (std::numeric_limits<long double>::max_exponent < 16384)
-            return false;
-        volatile long double eins = 1;
-        volatile long double klein = std::numeric_limits<long double>::epsilon();
-        return (eins + klein) - eins == klein;
-    }();
-    return traegt;
-}
 // Added to every coefficient of a bound: covers what underflow may lose,
 // both in the evaluation and in the bound's own.
 constexpr double unterlauf = 0x1p-1073;
@@ -143,34 +128,6 @@ void Hauptfenster::Ableiten() {
         }
     }
 
-    // Every row once more in long double, unscaled: each coefficient of row
-    // k is a_(j+k) (j+k)!/j!, rounded once, and lies from the exact one by
-    // that rounding and the factor times a_(j+k)'s distance from its text.
-    for (int k = 0; k <= grad; ++k)
-        for (int j = 0; j <= grad - k; ++j) {
-            long double faktor = 1;
-            for (int i = j + 1; i <= j + k; ++i)
-                faktor *= i;
-            const double a = Pnom[0][j + k];
-            const long double c = faktor * a;
-            long double abstand = 0;
-            if (!Koeffizienten[static_cast<std::size_t>(j + k)].wieDouble)
-                abstand = faktor * ((static_cast<long double>(std::nextafter(
-                                         std::abs(a), std::numeric_limits<double>::infinity())) -
-                                     std::abs(a)) /
-                                    2);
-            zeileLang[k][j] = c;
-            fehlerLang[k][j] = (abstand + std::abs(c) * uLang) * (1 + 4 * uLang);
-        }
-    // A row with a coefficient near underflow even after the scaling has
-    // values there near its roots: its halving runs in long double.
-    for (int k = 0; k <= grad && langTraegt(); ++k) {
-        weit[k] = false;
-        for (int j = 0; j <= grad - k; ++j)
-            weit[k] =
-                weit[k] || (PnomSkaliert[k][j] != 0.0 && std::abs(PnomSkaliert[k][j]) < 0x1p-900);
-    }
-
     // The uncertainty of the rounded coefficients, half a unit of the last
     // digit shown, carried down the derivatives as bounds from both sides.
     if (!gerundet)
@@ -233,38 +190,7 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
     const FeineZeilen::Urteil fein = feineZeilen().urteil(k, x, {0.0, 0});
     if (fein.vorzeichen != 0 || fein.null)
         return fein.vorzeichen;
-    if (const int s = vorzeichenWeit(k, x))
-        return s;
     return vorzeichenBei(exakteZeilen().zeile(k), x);
-}
-
-long double Hauptfenster::wertWeit(int k, double x) const {
-    return horner(zeileLang[k], grad - k, x);
-}
-
-long double Hauptfenster::fehlerSchrankeWeit(int k, double r) const {
-    // Horner's error in long double is at most (2n + 2) u times the sum of
-    // the terms' sizes, and the coefficients' own distances add theirs;
-    // the bound's own rounding is covered by the factor.
-    const int n = grad - k;
-    const long double betrag = r;
-    long double schranke = 0;
-    for (int j = n; j >= 0; --j)
-        schranke = schranke * betrag +
-                   (std::abs(zeileLang[k][j]) * ((2 * n + 2) * uLang) + fehlerLang[k][j]);
-    return schranke * (1 + 4 * (n + 3) * uLang) + 0x1p-16000L;
-}
-
-int Hauptfenster::vorzeichenWeit(int k, double x, long double rand) const {
-    // Where the doubles over- or underflow, long double reaches far enough
-    // on most machines; rand is what the caller adds to the bound. 0 where
-    // that cannot tell, or long double is no wider.
-    if (!langTraegt())
-        return 0;
-    const long double s = wertWeit(k, x);
-    if (std::abs(s) > (fehlerSchrankeWeit(k, std::abs(x)) + rand) * (1 + 4 * uLang))
-        return s > 0 ? 1 : -1;
-    return 0;
 }
 
 bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {

@@ -33,9 +33,8 @@ inline void zweiProdukt(double a, double b, double& p, double& fehler) {
     fehler = std::fma(a, b, -p);
 }
 
-// Horner's rule over the n + 1 coefficients of p, constant first, in
-// doubles or long doubles; inline, so that the halving keeps its ends in
-// registers.
+// Horner's rule over the n + 1 coefficients of p, constant first; inline,
+// so that the halving keeps its ends in registers.
 template <class Zahl> inline Zahl horner(const Zahl* p, int n, double x) {
     Zahl s = 0;
     for (int j = n; j >= 0; --j)
@@ -84,11 +83,9 @@ inline double weiteMitte(double a, double b, double nah) {
                                 : std::numeric_limits<double>::quiet_NaN();
 }
 
-template <class Wert, class Schranke, class Weit, class Genau, class Mitte>
-Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte mitte, double a,
-                     double b, int links, double boden) {
-    // The values and their bounds: doubles, or long doubles where a row
-    // needs their range.
+template <class Wert, class Schranke, class Genau, class Mitte>
+Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, double a, double b,
+                     int links, double boden) {
     using Zahl = decltype(wert(a));
     constexpr Zahl groesster = std::numeric_limits<Zahl>::max();
     const auto weiter = [boden](double a, double b) {
@@ -116,18 +113,12 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
         int vz = (y > 0) - (y < 0);
         if (!(std::abs(y) > hier && std::abs(y) <= groesster)) {
             // Within the rounding noise: the caller decides there. Where
-            // the doubles' range failed instead, near underflow or beyond
-            // overflow, a wider one may tell; where the value or its bound
-            // overflowed, the sign is asked for.
-            const bool bereich = !(hier > 0x1p-900 && std::isfinite(y) && std::isfinite(hier));
-            vz = bereich ? weit(m) : 0;
-            if (vz == 0) {
-                if (std::isfinite(y) && std::isfinite(hier))
-                    return 2;
-                vz = genau(m);
-                if (vz == 0)
-                    return 0;
-            }
+            // the value or its bound overflowed, the sign is asked for.
+            if (std::isfinite(y) && std::isfinite(hier))
+                return 2;
+            vz = genau(m);
+            if (vz == 0)
+                return 0;
         }
         return vz == links ? 1 : -1;
     };
@@ -212,20 +203,19 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Weit weit, Genau genau, Mitte
 // 1e-11 relative to the ends and than boden, the least width worth telling
 // near 0; and only until the midpoint equals an end, since doubles cannot
 // halve any further, or until a midpoint's value lies within schranke(r),
-// the error bound of wert for |x| <= r; weit(x) is the sign where doubles
-// under- or overflow, or 0 where it cannot tell; genau(x) is the sign where
-// wert overflows. wert is a parameter, so that a test can follow every point
-// the halving evaluates.
-template <class Wert, class Schranke, class Weit, class Genau>
-Klammer halbieren(Wert wert, Schranke schranke, Weit weit, Genau genau, double a, double b,
-                  int links, double boden) {
+// the error bound of wert for |x| <= r; genau(x) is the sign where wert
+// overflows. wert is a parameter, so that a test can follow every point the
+// halving evaluates.
+template <class Wert, class Schranke, class Genau>
+Klammer halbieren(Wert wert, Schranke schranke, Genau genau, double a, double b, int links,
+                  double boden) {
     // Far from overflow, (a + b) / 2 is what std::midpoint returns, without
     // its tests in every step; the ends only move inwards.
     if (std::max(std::abs(a), std::abs(b)) <= std::numeric_limits<double>::max() / 2)
         return halbierenMit(
-            wert, schranke, weit, genau, [](double a, double b) { return (a + b) / 2; }, a, b,
-            links, boden);
+            wert, schranke, genau, [](double a, double b) { return (a + b) / 2; }, a, b, links,
+            boden);
     return halbierenMit(
-        wert, schranke, weit, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b,
-        links, boden);
+        wert, schranke, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b, links,
+        boden);
 }

@@ -141,22 +141,12 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             std::abs(y) <= std::numeric_limits<double>::max())
             return vorzeichen(y);
         // The same test in twice the digits, where the rounding or the
-        // doubles' range failed it, not the Taylor term itself; and in long
-        // double, unscaled, where the range failed.
+        // doubles' range failed it, not the Taylor term itself.
         const bool bereich =
             !(taylor > 0x1p-900 && std::abs(y) > 0x1p-900 && std::isfinite(taylor));
         if (bereich || taylor < std::abs(y)) {
             FeineZeilen& f = feineZeilen();
             if (const int s = f.vorzeichen(n, w.wert, f.taylor(n, weite, breite)))
-                return s;
-        }
-        if (bereich) {
-            long double kruemmungWeit = 0;
-            for (int j = grad - n - 2; j >= 0; --j)
-                kruemmungWeit =
-                    kruemmungWeit * weite + (std::abs(zeileLang[n + 2][j]) + fehlerLang[n + 2][j]);
-            const long double b = w.rechts - w.links;
-            if (const int s = vorzeichenWeit(n, w.wert, kruemmungWeit * b * b / 2))
                 return s;
         }
 
@@ -277,15 +267,10 @@ Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
     for (int j = unten + 1; j <= n; ++j)
         darueber = std::max(darueber, std::abs(p[j]));
     const double boden = 1e-11 * (std::abs(p[unten]) / (std::abs(p[unten]) + darueber));
-    const auto weiter = [this, k](double x) { return vorzeichenWeit(k, x); };
     const auto genau = [this, k](double x) { return sicheresVorzeichen(k, x); };
-    if (weit[k])
-        return halbieren([p = zeileLang[k], n](double x) { return horner(p, n, x); },
-                         [this, k](double r) { return fehlerSchrankeWeit(k, r); }, weiter, genau, a,
-                         b, links, boden);
     return halbieren([p, n](double x) { return horner(p, n, x); },
-                     [this, k](double r) { return fehlerSchranke(k, r); }, weiter, genau, a, b,
-                     links, boden);
+                     [this, k](double r) { return fehlerSchranke(k, r); }, genau, a, b, links,
+                     boden);
 }
 
 double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
@@ -417,6 +402,18 @@ void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
 }
 
 bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
+    // Beyond 2^42 a double is shown as itself: of two neighbouring ones the
+    // one nearer the root, told by the sign at their midpoint exactly; a
+    // root just between them goes away from 0.
+    if (std::abs(w.links) >= 0x1p42 && std::abs(w.rechts) >= 0x1p42 &&
+        std::nextafter(w.links, w.rechts) == w.rechts) {
+        const mpq_class mitte = (mpq_class(w.links) + mpq_class(w.rechts)) / 2;
+        const int s =
+            vorzeichenBeiBruch(exakteZeilen().zeile(w.herkunft), mitte.get_num(), mitte.get_den());
+        w.wert = s == 0 ? (w.links < 0 ? w.links : w.rechts)
+                        : (s == w.vorzeichenLinks ? w.rechts : w.links);
+        return true;
+    }
     // The enclosure is down to neighbouring doubles, and the halfway point
     // between two numbers of ten decimals lies between them: the side of
     // the root, taken exactly at that point, tells which one it rounds to.

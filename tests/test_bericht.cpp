@@ -117,6 +117,13 @@ void TestBericht::berichte_data() {
         << QStringList{u"-0.123456789012345"_s, u"1"_s}
         << u"\nDie Gleichung     -0.123456789012345 + x   =  0 hat als einzige Lösung "
            u"          x1  =  0.123456789 ."_s;
+    // Beyond 2^42 a root shows as a double: the one nearest it,
+    // 271869533928060555.6..., not its neighbour 271869533928060580.
+    QTest::newRow("naechster Double")
+        << QStringList{u"-340000000000000000000"_s, u""_s, u"0.0000000000000046"_s}
+        << u"\nDie Gleichung     -340000000000000000000 + 0.0000000000000046x^2   =  0 hat die "
+           u"Lösungen \n\n          x1  =  -271869533928060540 ,\n"
+           u"          x2  =  271869533928060540 ."_s;
     QTest::newRow("Dezimalkomma")
         << QStringList{u"-1,5"_s, u"0,5"_s, u"1"_s}
         << u"\nDie Gleichung     -1.5 + 0.5x + x^2   =  0 hat die Lösungen \n\n"

@@ -98,8 +98,8 @@ QList<double> mittelpunkte(const Hauptfenster& w, double a, double b, double& er
                        punkte.append(x);
                        return w.fn(0, x);
                    },
-                   [](double) { return 0.0; }, [](double) { return 0; }, [](double) { return 0; },
-                   a, b, vorzeichen(w.fn(0, a)), boden)
+                   [](double) { return 0.0; }, [](double) { return 0; }, a, b,
+                   vorzeichen(w.fn(0, a)), boden)
                    .m;
     return punkte;
 }
