@@ -141,6 +141,14 @@ public:
     QString strabs(double x) const;
     QString NullstellenAusgeben() const;
 
+    // How often each stage of the sign ladder decided a sign asked of it,
+    // since the window was made: the doubles with their bound, the rows in
+    // twice the digits, the exact integers. Read by the benchmarks.
+    struct Stufen {
+        long doubles = 0, fein = 0, exakt = 0;
+    };
+    Stufen stufen() const { return entschieden; }
+
     // The window's open step: fills leer. The constructor runs it.
     void Open();
 
@@ -169,6 +177,10 @@ private:
         double unsicherOben[11], unsicherUnten[11]; // the shown uncertainty
     };
     Zeilenschranken schranken[11] = {};
+    // Called by Ableiten: the bounds of the scaled rows, and the shown
+    // uncertainty carried through them.
+    void SchrankenBilden();
+    void UnsicherheitBilden();
     // Some coefficient shows 16 or 17 digits and stands for a rounded number.
     bool gerundet = false;
     mutable ExakteZeilen exakt;
@@ -180,6 +192,7 @@ private:
     // The sign of row k at x for the equation as shown: in doubles where
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
+    mutable Stufen entschieden;
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
     bool innerhalbUnsicherheit(int k, double x) const;

@@ -263,6 +263,7 @@ void kostenTabelle(Zaehler& zaehler, int anzahl) {
     reihe("the same, stretched to coefficients of 1e-300 to 1e300", familien::bis1e300,
           anzahl / 10);
     std::size_t naechste = 0;
+    const Hauptfenster::Stufen vorher = w.stufen();
     const QString schlimmste = reihe(
         "every family of the property test, in turn",
         [&](std::mt19937_64& z) {
@@ -270,6 +271,13 @@ void kostenTabelle(Zaehler& zaehler, int anzahl) {
         },
         anzahl);
     std::printf("\nThe largest: %s\n", qPrintable(schlimmste));
+    // Over those families: which stage of the ladder decided the signs the
+    // search asked of it (the halving's own filter in doubles aside).
+    const Hauptfenster::Stufen nachher = w.stufen();
+    std::printf("\n| stage | signs decided on the families |\n| --- | ---: |\n");
+    std::printf("| doubles with their bound | %ld |\n", nachher.doubles - vorher.doubles);
+    std::printf("| twice the digits | %ld |\n", nachher.fein - vorher.fein);
+    std::printf("| exact integers | %ld |\n", nachher.exakt - vorher.exakt);
 }
 
 } // namespace

@@ -94,7 +94,12 @@ void Hauptfenster::Ableiten() {
     for (int j = 0; j <= grad; ++j)
         PnomSkaliert[0][j] = std::ldexp(Pnom[0][j], skala);
     ableitungenBilden(PnomSkaliert, grad);
+    SchrankenBilden();
+    if (gerundet)
+        UnsicherheitBilden();
+}
 
+void Hauptfenster::SchrankenBilden() {
     // How far each scaled double may lie from the exact coefficient: the
     // distance of row 0 from its shown number, scaled, and every rounding
     // of the derivatives, carried down.
@@ -127,11 +132,11 @@ void Hauptfenster::Ableiten() {
             z.horner[j] = oben((2 * n + 1) * u * std::abs(d) + fehler + unterlauf);
         }
     }
+}
 
+void Hauptfenster::UnsicherheitBilden() {
     // The uncertainty of the rounded coefficients, half a unit of the last
     // digit shown, carried down the derivatives as bounds from both sides.
-    if (!gerundet)
-        return;
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
         double halbeStelle = 0.0;
@@ -185,11 +190,16 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
     // where neither tells.
     const double y = wert(k, x);
     const double groesste = std::numeric_limits<double>::max();
-    if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste)
+    if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste) {
+        ++entschieden.doubles;
         return vorzeichen(y);
+    }
     const FeineZeilen::Urteil fein = feineZeilen().urteil(k, x, {0.0, 0});
-    if (fein.vorzeichen != 0 || fein.null)
+    if (fein.vorzeichen != 0 || fein.null) {
+        ++entschieden.fein;
         return fein.vorzeichen;
+    }
+    ++entschieden.exakt;
     return vorzeichenBei(exakteZeilen().zeile(k), x);
 }
 

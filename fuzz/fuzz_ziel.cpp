@@ -1,5 +1,6 @@
-// libFuzzer target: any bytes, as eleven coefficient texts, through the
-// reader and the search alone; built without sanitizers, for speed.
+// A libFuzzer target: any bytes, as eleven coefficient texts, through the
+// entry point RIVEREV_EINSTIEG names: einstieg (the window) or
+// einstiegRechnung (the reader and the search alone).
 
 #include "Einstieg.h"
 
@@ -8,14 +9,14 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    // The state lives in a window, which needs an application; nothing is
-    // shown.
+    // Even the computation's state lives in a window, which needs an
+    // application; nothing is shown.
     static QApplication app(*argc, *argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    const QString fehler = einstiegRechnung(daten, groesse);
+    const QString fehler = RIVEREV_EINSTIEG(daten, groesse);
     if (!fehler.isEmpty()) {
         std::fprintf(stderr, "invariant broken: %s\n", qPrintable(fehler));
         std::abort();
