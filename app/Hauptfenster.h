@@ -212,6 +212,8 @@ private:
     Wurzel stueckWurzel(int n, double a, double b, int links) const;
     void eingrenzen(Wurzel& w, bool anzeige) const;
     bool grenzeEntscheiden(Wurzel& w) const;
+    // The sign of row w.herkunft halfway between w's ends, exactly.
+    int vorzeichenInDerMitte(const Wurzel& w) const;
     // The value the report shows for x.
     double gezeigt(double x) const;
 

@@ -241,26 +241,35 @@ Horner kompensiert(const double* h, const double* t, const double* a, int n, dou
 
 } // namespace
 
-FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
+FeineZeilen::Wert FeineZeilen::wert(int k, double x) {
     if (!brauchbar || !std::isfinite(x))
-        return {0, false, false};
+        return {0.0, 0.0, 0, false, false};
     if (k >= gebildeteZeilen)
         zeilenBis(k);
     const int n = grad - k;
     const Skaliert& z = skaliert(k, x);
     const Horner w = z.genau ? kompensiert<true>(z.h, z.t, z.a, n, z.y)
                              : kompensiert<false>(z.h, z.t, z.a, n, z.y);
+    const double fehler = oben(oben(oben(u * std::abs(w.r)) + oben((4 * n + 8) * u * w.b)) +
+                               oben(w.d * (1 + 0x1p-46)));
+    return {w.r, fehler, z.s, w.null, std::isfinite(w.r) && std::isfinite(fehler)};
+}
+
+double FeineZeilen::inEinheiten(Grenze g, int s) {
+    return g.mantisse == 0.0 ? 0.0 : std::ldexp(g.mantisse, g.exponent + s);
+}
+
+FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
+    const Wert w = wert(k, x);
     if (w.null)
         return {0, true, true};
     const double r = w.r;
-    const double fehler =
-        oben(oben(oben(u * std::abs(r)) + oben((4 * n + 8) * u * w.b)) + oben(w.d * (1 + 0x1p-46)));
+    const double fehler = w.fehler;
     // rand in the units of r: times 2^s; where that is subnormal it may be
     // rounded, and counts as beyond the value only while normal.
-    const double randHier =
-        rand.mantisse == 0.0 ? 0.0 : std::ldexp(rand.mantisse, rand.exponent + z.s);
+    const double randHier = inEinheiten(rand, w.s);
     const double schranke = oben(fehler + oben(randHier));
-    if (!std::isfinite(r) || !std::isfinite(schranke))
+    if (!w.gueltig || !std::isfinite(schranke))
         return {0, false, false};
     if (std::abs(r) > schranke)
         return {r > 0 ? 1 : -1, false, false};

@@ -39,6 +39,16 @@ struct FeineZeilen {
         bool null;
     };
     Urteil urteil(int k, double x, Grenze rand);
+    // Row k at x as r 2^-s, within fehler 2^-s of the exact value; null
+    // where it is 0 exactly; gueltig where it and its bound are finite.
+    struct Wert {
+        double r, fehler;
+        int s;
+        bool null, gueltig;
+    };
+    Wert wert(int k, double x);
+    // g in the units 2^-s of a Wert.
+    static double inEinheiten(Grenze g, int s);
     // How far row n may lie from its value at a root of row n + 1 within
     // breite of it, for |x| <= weite: half of breite squared times a bound
     // of row n + 2.
