@@ -24,6 +24,7 @@ private Q_SLOTS:
     void gemeinsamerTeiler();
     void feineVorzeichen_data();
     void feineVorzeichen();
+    void vorzeichenAnDerWurzel();
 };
 
 namespace {
@@ -293,6 +294,21 @@ void TestAbleiten::feineVorzeichen() {
             }
         }
     QVERIFY(entschieden >= 70 * wurzeln.size());
+}
+
+// The sign of g at the root xi of f between two neighbouring doubles, where
+// g' vanishes: f's other root lies so close beyond xi that Newton's step
+// from the midpoint overshoots, and there g has the other sign.
+void TestAbleiten::vorzeichenAnDerWurzel() {
+    // In t = 2^54 x: xi at t = 2^54 + 3, f's other root at 2^54 + 13.
+    const mpz_class eins = mpz_class(1) << 54, xi = eins + 3, anderer = eins + 13;
+    // f = (t - xi)(t - anderer), g = 1 - 1000 (t - xi)^2, as polynomials in x.
+    const Ganzpolynom f = {xi * anderer, -(xi + anderer) * eins, eins * eins};
+    const Ganzpolynom g = {1 - 1000 * xi * xi, 2000 * xi * eins, -1000 * eins * eins};
+    QCOMPARE(vorzeichenAnWurzel(g, f, 1, 1.0, 1.0 + 0x1p-52), 1);
+    // Mirrored: f's other root below xi, which lies below -1.
+    const Ganzpolynom fm = {f[0], -f[1], f[2]}, gm = {g[0], -g[1], g[2]};
+    QCOMPARE(vorzeichenAnWurzel(gm, fm, -1, -1.0 - 0x1p-52, -1.0), 1);
 }
 
 QTEST_MAIN(TestAbleiten)
