@@ -192,6 +192,9 @@ private:
     // The sign of row k at x for the equation as shown: in doubles where
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
+    // The sign where the value lies beyond rand from 0, else 0: the one
+    // ladder every sign climbs.
+    int vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) const;
     mutable Stufen entschieden;
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
@@ -207,6 +210,11 @@ private:
     };
     Wurzel wurzeln[11][11] = {};
     int vorzeichenAmSchnitt(int n, Wurzel& w);
+    // How far row n may lie at w.wert from its value at the root w encloses.
+    FeineZeilen::Grenze taylorTerm(int n, const Wurzel& w) const;
+    // Whether row n shares w's root; a shared one is closed in.
+    bool gemeinsameWurzel(int n, Wurzel& w);
+    int vorzeichenZwischenDoubles(int n, Wurzel& w);
     bool verfeinern(Wurzel& w) const;
     Klammer halbierenIn(int k, double a, double b, int links) const;
     Wurzel stueckWurzel(int n, double a, double b, int links) const;

@@ -184,23 +184,39 @@ ExakteZeilen& Hauptfenster::exakteZeilen() const {
 }
 
 int Hauptfenster::sicheresVorzeichen(int k, double x) const {
-    // Nearly always the value in doubles is further from 0 than its error
-    // can be; near a root, the value in twice the digits, which also tells
-    // an exact 0 where the coefficients are doubles; exact arithmetic only
-    // where neither tells.
-    const double y = wert(k, x);
-    const double groesste = std::numeric_limits<double>::max();
-    if (std::abs(y) > fehlerSchranke(k, std::abs(x)) && std::abs(y) <= groesste) {
+    return vorzeichenJenseits(k, x, {0.0, 0});
+}
+
+int Hauptfenster::vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) const {
+    // Nearly always the value in doubles lies clearly beyond rand or within
+    // it; near a root, the value in twice the digits tells, also an exact 0
+    // where the coefficients are doubles; exact integers only where neither
+    // does. rand beyond the doubles counts as infinite in them.
+    const double wertHier = wert(k, x), y = std::abs(wertHier);
+    const double fehler = fehlerSchranke(k, std::abs(x));
+    // rand in the units of the scaled rows: exact while normal.
+    const double randHier = FeineZeilen::inEinheiten(rand, skala);
+    const double schranke = randHier == 0.0 ? fehler : oben(fehler + oben(randHier));
+    if (y > schranke && y <= std::numeric_limits<double>::max()) {
         ++entschieden.doubles;
-        return vorzeichen(y);
+        return vorzeichen(wertHier);
     }
-    const FeineZeilen::Urteil fein = feineZeilen().urteil(k, x, {0.0, 0});
-    if (fein.vorzeichen != 0 || fein.null) {
+    if (randHier >= std::numeric_limits<double>::min() && oben(y + fehler) < randHier) {
+        ++entschieden.doubles;
+        return 0;
+    }
+    const FeineZeilen::Urteil fein = feineZeilen().urteil(k, x, rand);
+    if (fein.vorzeichen != 0 || fein.null || fein.innen) {
         ++entschieden.fein;
         return fein.vorzeichen;
     }
     ++entschieden.exakt;
-    return vorzeichenBei(exakteZeilen().zeile(k), x);
+    ExakteZeilen& e = exakteZeilen();
+    if (rand.mantisse == 0.0)
+        return vorzeichenBei(e.zeile(k), x);
+    // Rounded towards 0, so beyond rand is beyond it exactly.
+    const double v = wertBei(e.zeile(k), e.zehnerExponent, skala, x);
+    return std::abs(v) * (1 - 0x1p-46) > oben(randHier) ? vorzeichen(v) : 0;
 }
 
 bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {

@@ -121,118 +121,93 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
     // A root only within the uncertainty stands for itself.
     if (w.unsicher)
         return sicheresVorzeichen(n, w.wert);
-    // w encloses a root xi of row n + 1, where row n has a root exactly
-    // when it shares one with the row of which xi is a simple root. Since
-    // row n + 1 vanishes at xi, row n differs at w.wert from its value at xi
-    // by at most half the width squared times the bound of row n + 2 over
-    // the enclosure.
-    bool geteilt = false;
-    for (int runde = 0;; ++runde) {
+    // w encloses a root xi of row n + 1. Row n has the sign at xi that it
+    // has at w.wert where its value there lies beyond the Taylor term; else
+    // the enclosure narrows, once the common divisor has ruled out a root
+    // xi shares with row n, which no narrowing would show.
+    bool eingegrenzt = false, geteilt = false;
+    for (;;) {
         if (w.links == w.rechts)
             return sicheresVorzeichen(n, w.links);
-        const double breite = oben(w.rechts - w.links);
-        const double weite = std::max(std::abs(w.links), std::abs(w.rechts));
-        const double kruemmung =
-            horner(schranken[n + 2].betrag, grad - n - 2, weite) * (1 + 0x1p-46);
-        const double taylor = oben(oben(oben(kruemmung * breite) * breite) / 2);
-        const double y = wert(n, w.wert);
-        const double fehler = fehlerSchranke(n, std::abs(w.wert));
-        if (std::abs(y) > oben(fehler + taylor) &&
-            std::abs(y) <= std::numeric_limits<double>::max())
-            return vorzeichen(y);
-        // The same test in twice the digits, where the rounding or the
-        // doubles' range failed it, not the Taylor term itself.
-        const bool bereich =
-            !(taylor > 0x1p-900 && std::abs(y) > 0x1p-900 && std::isfinite(taylor));
-        if (bereich || taylor < std::abs(y)) {
-            FeineZeilen& f = feineZeilen();
-            if (const int s = f.vorzeichen(n, w.wert, f.taylor(n, weite, breite)))
-                return s;
-        }
-
-        // Where the noise stopped the halving early, the enclosure may still
-        // be wide: two signs at Newton's root close it in first, which
-        // mostly spares the common divisor.
-        if (runde == 0) {
+        if (const int s = vorzeichenJenseits(n, w.wert, taylorTerm(n, w)))
+            return s;
+        if (!eingegrenzt) {
+            // Where the noise stopped the halving early, two signs at
+            // Newton's root mostly close the enclosure in enough.
+            eingegrenzt = true;
             eingrenzen(w, false);
-            continue;
-        }
-        // A multiple root is mostly a short fraction: where the simplest one
-        // in the enclosure is xi itself, row n's value there tells whether
-        // the two rows share it.
-        if (!geteilt && runde == 1) {
-            ExakteZeilen& e = exakteZeilen();
-            mpz_class p, q;
-            if (einfachsterBruch(w.links, w.rechts, p, q) &&
-                e.nullstelleBeiBruch(w.herkunft, p, q)) {
-                if (e.nullstelleBeiBruch(n, p, q)) {
-                    // The enclosure closes in to the doubles about xi,
-                    // which spares halving it in the noise later.
-                    int seite = 0;
-                    const double d = naechsterDouble(p, q, seite);
-                    const double nachbar = seite == 0 ? d : std::nextafter(d, seite * HUGE_VAL);
-                    w.links = std::max(w.links, std::min(d, nachbar));
-                    w.rechts = std::min(w.rechts, std::max(d, nachbar));
-                    w.wert = d;
-                    return 0;
-                }
-                geteilt = true;
-            }
-        }
-        // Else their common divisor tells, formed only where halving has
-        // not shown the sign after a while, or cannot go on.
-        if (!geteilt && (runde >= 24 || std::nextafter(w.links, w.rechts) == w.rechts)) {
+        } else if (!geteilt) {
             geteilt = true;
-            const Ganzpolynom& teiler = exakteZeilen().gemeinsamerTeiler(n, w.herkunft);
-            if (teiler.size() > 1) {
-                const int l = vorzeichenBei(teiler, w.links);
-                const int r = vorzeichenBei(teiler, w.rechts);
-                if (l == 0 || r == 0) {
-                    w.links = w.rechts = w.wert = l == 0 ? w.links : w.rechts;
-                    return 0;
-                }
-                if (l != r)
-                    return 0;
-            }
-        }
-        // Where xi is no root of row n, its sign shows once the enclosure is
-        // narrow enough: after a few halvings in twice the digits, and
-        // exactly where they cannot tell; not while the value's bound, in
-        // doubles or in twice their digits, lies within the Taylor term,
-        // which only halving shrinks. The common divisor above rules out a
-        // shared root before the enclosure reaches neighbouring doubles.
-        const FeineZeilen::Urteil fein = runde >= 4 && !(oben(std::abs(y) + fehler) < taylor)
-                                             ? feineZeilen().urteil(n, w.wert, {taylor, -skala})
-                                             : FeineZeilen::Urteil{0, true, false};
-        if (fein.vorzeichen != 0)
-            return fein.vorzeichen;
-        if (!fein.innen) {
-            ExakteZeilen& e = exakteZeilen();
-            const double v = wertBei(e.zeile(n), e.zehnerExponent, skala, w.wert);
-            if (std::abs(v) * (1 - 0x1p-46) > taylor)
-                return vorzeichen(v);
-        }
-        if (!verfeinern(w)) {
-            // Down to neighbouring doubles, and the Taylor term still
-            // covers the value: two roots of row n may lie about xi closer
-            // than the doubles, so the sign is taken at xi itself.
-            w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
-            ExakteZeilen& e = exakteZeilen();
-            const int amSchnitt = vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft),
-                                                     w.vorzeichenLinks, w.links, w.rechts);
-            // The pieces end at a double, which must carry xi's sign: the
-            // one nearest xi, where Newton's steps end, or else the other.
-            // Where neither does, row n has a root on either side of xi
-            // within the gap, listed there once.
-            const double anderer = w.wert == w.links ? w.rechts : w.links;
-            for (const double d : {w.wert, anderer})
-                if (sicheresVorzeichen(n, d) == amSchnitt) {
-                    w.wert = d;
-                    return amSchnitt;
-                }
-            return 0;
+            if (gemeinsameWurzel(n, w))
+                return 0;
+        } else if (!verfeinern(w)) {
+            return vorzeichenZwischenDoubles(n, w);
         }
     }
+}
+
+FeineZeilen::Grenze Hauptfenster::taylorTerm(int n, const Wurzel& w) const {
+    // Since row n + 1 vanishes at xi, row n differs at w.wert from its value
+    // at xi by at most half the width squared times a bound of row n + 2
+    // over the enclosure; in twice the digits where the doubles' range
+    // cannot hold that bound.
+    const double breite = oben(w.rechts - w.links);
+    const double weite = std::max(std::abs(w.links), std::abs(w.rechts));
+    const double kruemmung = horner(schranken[n + 2].betrag, grad - n - 2, weite) * (1 + 0x1p-46);
+    const double taylor = oben(oben(oben(kruemmung * breite) * breite) / 2);
+    if (taylor > 0x1p-900 && std::isfinite(taylor))
+        return {taylor, -skala};
+    return feineZeilen().taylor(n, weite, breite);
+}
+
+bool Hauptfenster::gemeinsameWurzel(int n, Wurzel& w) {
+    // Row n has a root at xi exactly where xi is one of its common divisor
+    // with row w.herkunft, of which xi is the only root in the enclosure.
+    ExakteZeilen& e = exakteZeilen();
+    const Ganzpolynom& teiler = e.gemeinsamerTeiler(n, w.herkunft);
+    if (teiler.size() <= 1)
+        return false;
+    const int l = vorzeichenBei(teiler, w.links);
+    const int r = vorzeichenBei(teiler, w.rechts);
+    if (l == 0 || r == 0) {
+        w.links = w.rechts = w.wert = l == 0 ? w.links : w.rechts;
+        return true;
+    }
+    if (l == r)
+        return false;
+    // The shared root is listed as the double nearest it: a short fraction
+    // mostly, told exactly once the enclosure is down to neighbouring
+    // doubles, where it is the simplest fraction between them.
+    while (verfeinern(w)) {
+    }
+    mpz_class p, q;
+    if (w.links < w.rechts && einfachsterBruch(w.links, w.rechts, p, q) &&
+        e.nullstelleBeiBruch(w.herkunft, p, q)) {
+        int seite = 0;
+        w.wert = naechsterDouble(p, q, seite);
+    }
+    return true;
+}
+
+int Hauptfenster::vorzeichenZwischenDoubles(int n, Wurzel& w) {
+    // Down to neighbouring doubles, and the Taylor term still covers the
+    // value: two roots of row n may lie about xi closer than the doubles,
+    // so the sign is taken at xi itself.
+    w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
+    ExakteZeilen& e = exakteZeilen();
+    const int amSchnitt =
+        vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.vorzeichenLinks, w.links, w.rechts);
+    // The pieces end at a double, which must carry xi's sign: the one
+    // nearest xi, where Newton's steps end, or else the other. Where neither
+    // does, row n has a root on either side of xi within the gap, listed
+    // there once.
+    const double anderer = w.wert == w.links ? w.rechts : w.links;
+    for (const double d : {w.wert, anderer})
+        if (sicheresVorzeichen(n, d) == amSchnitt) {
+            w.wert = d;
+            return amSchnitt;
+        }
+    return 0;
 }
 
 bool Hauptfenster::verfeinern(Wurzel& w) const {
