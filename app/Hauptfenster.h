@@ -192,10 +192,12 @@ private:
     // The sign of row k at x for the equation as shown: in doubles where
     // their error bound allows it, exactly otherwise.
     int sicheresVorzeichen(int k, double x) const;
-    // The sign where the value lies beyond rand from 0, else 0: the one
-    // ladder every sign climbs.
+    // The one ladder every sign climbs: the sign where the value is shown to
+    // lie beyond rand from 0; else 0, where it is 0 or, mostly, within rand.
     int vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) const;
     mutable Stufen entschieden;
+    // The sign where the doubles tell it, else 0.
+    int doublesVorzeichen(int k, double x) const;
     // A bound of the error of wert(k, x) for every |x| <= r.
     double fehlerSchranke(int k, double r) const;
     bool innerhalbUnsicherheit(int k, double x) const;
@@ -209,6 +211,17 @@ private:
         bool unsicher;       // a root only within the shown uncertainty
     };
     Wurzel wurzeln[11][11] = {};
+    // The cut points of a row: its sign there, 0 for a root; unsicher: a
+    // root only within the shown uncertainty.
+    struct Schnitt {
+        double x;
+        int vorzeichen;
+        bool unsicher;
+    };
+    std::array<Schnitt, 12> schnitte{};
+    // Fills schnitte for row n from the roots of row n + 1; their number.
+    int schnittpunkteBilden(int n);
+    void zeileLoesen(int n, int punkte);
     int vorzeichenAmSchnitt(int n, Wurzel& w);
     // How far row n may lie at w.wert from its value at the root w encloses.
     FeineZeilen::Grenze taylorTerm(int n, const Wurzel& w) const;
@@ -218,7 +231,23 @@ private:
     bool verfeinern(Wurzel& w) const;
     Klammer halbierenIn(int k, double a, double b, int links) const;
     Wurzel stueckWurzel(int n, double a, double b, int links) const;
-    void eingrenzen(Wurzel& w, bool anzeige) const;
+    // Narrowing an enclosure about its double: the state of the steps.
+    struct Annaeherung {
+        int richtung, schritte;
+        double schritt;
+    };
+    static Annaeherung annaeherung(const Wurzel& w);
+    bool naeher(Wurzel& w, Annaeherung& n) const;
+    // A cut point's enclosure by two steps.
+    void zweiSchritte(Wurzel& w) const;
+    // A listed root's until it is shown as it rounds.
+    void eingrenzen(Wurzel& w) const;
+    struct GezeigteEnden {
+        double links = std::numeric_limits<double>::quiet_NaN(), rechts = links;
+        double linksGezeigt = 0.0, rechtsGezeigt = 0.0;
+        bool gleich(const Hauptfenster& h, const Wurzel& w);
+    };
+    void amGezeigtenText(Wurzel& w) const;
     bool grenzeEntscheiden(Wurzel& w) const;
     // The sign of row w.herkunft halfway between w's ends, exactly.
     int vorzeichenInDerMitte(const Wurzel& w) const;

@@ -201,7 +201,9 @@ int Hauptfenster::vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) 
         ++entschieden.doubles;
         return vorzeichen(wertHier);
     }
-    if (randHier >= std::numeric_limits<double>::min() && oben(y + fehler) < randHier) {
+    // A value within rand in doubles mostly lies within it: narrowing, not
+    // a finer stage, then shows its sign.
+    if (y <= randHier && y > 0x1p-900 && randHier <= std::numeric_limits<double>::max()) {
         ++entschieden.doubles;
         return 0;
     }
@@ -217,6 +219,14 @@ int Hauptfenster::vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) 
     // Rounded towards 0, so beyond rand is beyond it exactly.
     const double v = wertBei(e.zeile(k), e.zehnerExponent, skala, x);
     return std::abs(v) * (1 - 0x1p-46) > oben(randHier) ? vorzeichen(v) : 0;
+}
+
+int Hauptfenster::doublesVorzeichen(int k, double x) const {
+    const double y = wert(k, x);
+    return std::abs(y) > fehlerSchranke(k, std::abs(x)) &&
+                   std::abs(y) <= std::numeric_limits<double>::max()
+               ? vorzeichen(y)
+               : 0;
 }
 
 bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {

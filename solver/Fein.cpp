@@ -255,10 +255,6 @@ FeineZeilen::Wert FeineZeilen::wert(int k, double x) {
     return {w.r, fehler, z.s, w.null, std::isfinite(w.r) && std::isfinite(fehler)};
 }
 
-double FeineZeilen::inEinheiten(Grenze g, int s) {
-    return g.mantisse == 0.0 ? 0.0 : std::ldexp(g.mantisse, g.exponent + s);
-}
-
 FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
     const Wert w = wert(k, x);
     if (w.null)

@@ -14,6 +14,7 @@
 #include "Exakt.h"
 
 #include <array>
+#include <cmath>
 
 struct FeineZeilen {
     bool gebildet = false;
@@ -48,7 +49,10 @@ struct FeineZeilen {
     };
     Wert wert(int k, double x);
     // g in the units 2^-s of a Wert.
-    static double inEinheiten(Grenze g, int s);
+    static double inEinheiten(Grenze g, int s) {
+        return g.mantisse == 0.0 || g.exponent + s == 0 ? g.mantisse
+                                                        : std::ldexp(g.mantisse, g.exponent + s);
+    }
     // How far row n may lie from its value at a root of row n + 1 within
     // breite of it, for |x| <= weite: half of breite squared times a bound
     // of row n + 2.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <utility>
 
 // +1, -1, or 0 for a zero or a NaN. The search compares signs instead of
 // multiplying values: their product may underflow to 0 or overflow.
@@ -83,27 +84,22 @@ inline double weiteMitte(double a, double b, double nah) {
                                 : std::numeric_limits<double>::quiet_NaN();
 }
 
-template <class Wert, class Schranke, class Genau, class Mitte>
-Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, double a, double b,
-                     int links, double boden) {
-    using Zahl = decltype(wert(a));
-    constexpr Zahl groesster = std::numeric_limits<Zahl>::max();
-    const auto weiter = [boden](double a, double b) {
-        const double breite = b - a;
-        return breite > 1e-11 ||
-               (breite > 1e-11 * std::max(std::abs(a), std::abs(b)) && breite > boden);
-    };
-    // A value beyond the bound has its sign for certain. The bound holds
-    // for every point up to r; taken anew only when a value falls within it,
-    // as the ends close in, and then for the midpoint alone.
-    double r = std::max(std::abs(a), std::abs(b));
-    Zahl fehler = schranke(r);
-    // The side of the midpoint m, where the value y lies within the bound:
-    // 1 where the sign is that of a, -1 where it is that of b, 0 for a root
-    // at m, 2 where doubles cannot tell. Out of line: the steps rarely get
-    // here.
-    const auto seiteImRauschen = [&](double m, Zahl y, double a, double b)
-        __attribute__((noinline)) {
+// Where a midpoint's value lies within the error bound: out of line, since
+// the steps rarely get here, and apart from the ends, which stay in
+// registers.
+template <class Zahl, class Schranke, class Genau> struct Rauschen {
+    Schranke schranke;
+    Genau genau;
+    int links;
+    // The bound holds for every point up to r; taken anew only when a value
+    // falls within it, as the ends close in, and then for the midpoint alone.
+    double r;
+    Zahl fehler;
+
+    // The side of m, where its value y lies within the bound: 1 where the
+    // sign is that of a, -1 where it is that of b, 0 for a root at m, 2
+    // where doubles cannot tell.
+    __attribute__((noinline)) int seite(double m, Zahl y, double a, double b) {
         const double enger = std::max(std::abs(a), std::abs(b));
         if (enger < r) {
             r = enger;
@@ -111,7 +107,7 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
         }
         const Zahl hier = std::abs(y) > fehler ? fehler : schranke(std::abs(m));
         int vz = (y > 0) - (y < 0);
-        if (!(std::abs(y) > hier && std::abs(y) <= groesster)) {
+        if (!(std::abs(y) > hier && std::abs(y) <= std::numeric_limits<Zahl>::max())) {
             // Within the rounding noise: the caller decides there. Where
             // the value or its bound overflowed, the sign is asked for.
             if (std::isfinite(y) && std::isfinite(hier))
@@ -121,62 +117,67 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
                 return 0;
         }
         return vz == links ? 1 : -1;
-    };
+    }
+};
+
+// Whether a bracket [a, b] is wider than the width worth telling: 1e-11,
+// or 1e-11 relative to its ends and boden.
+inline bool breiterAlsGenug(double a, double b, double boden) {
+    const double breite = b - a;
+    return breite > 1e-11 ||
+           (breite > 1e-11 * std::max(std::abs(a), std::abs(b)) && breite > boden);
+}
+
+// A width the bracket's midpoint lies strictly inside of, with no test:
+// more than the width worth telling and four units in the last place of
+// its larger end. Four units of a subnormal are four of the least double.
+inline double ohneTestBis(double a, double b, double boden) {
+    const double r = std::max(-a, b);
+    return std::max({std::min(1e-11, std::max(1e-11 * r, boden)), r * 0x1p-50, 0x1p-1072});
+}
+
+template <class Wert, class Schranke, class Genau, class Mitte>
+Klammer halbierenMit(Wert wert, Rauschen<decltype(wert(0.0)), Schranke, Genau>& rauschen,
+                     Mitte mitte, double a, double b, double boden) {
+    using Zahl = decltype(wert(a));
+    constexpr Zahl groesster = std::numeric_limits<Zahl>::max();
     // One step at m: a value clearly beyond the bound decides in doubles, as
-    // its product with the sign at a, which cannot overflow. 0 and 2 as
-    // above; the ends stay then.
-    const Zahl seite = links;
-    const auto schritt = [&](double m) __attribute__((always_inline)) {
+    // its product with the sign at a, which cannot overflow. True where it
+    // ends the halving, at a root or in the noise, its bracket then in ende.
+    const Zahl seite = rauschen.links;
+    Klammer ende{};
+    const auto haelt = [&](double m) __attribute__((always_inline)) {
         const Zahl t = wert(m) * seite;
         int s = 1;
-        if (t > fehler && t <= groesster)
+        if (t > rauschen.fehler && t <= groesster)
             a = m;
-        else if (t < -fehler && t >= -groesster)
+        else if (t < -rauschen.fehler && t >= -groesster)
             b = m;
-        else if ((s = seiteImRauschen(m, t * seite, a, b)) == 1)
+        else if ((s = rauschen.seite(m, t * seite, a, b)) == 1)
             a = m;
         else if (s == -1)
             b = m;
-        return s;
-    };
-    // A step that ends the halving, at a root or in the noise, leaves its
-    // bracket in ende.
-    Klammer ende{};
-    const auto haelt = [&](double m) __attribute__((always_inline)) {
-        const int s = schritt(m);
-        if (s == 0)
-            ende = {m, m, m, false};
-        else if (s == 2)
-            ende = {a, b, m, true};
+        if (s == 0 || s == 2)
+            ende = {s == 0 ? m : a, s == 0 ? m : b, m, s == 2};
         return s == 0 || s == 2;
     };
-
     // No root of this row other than 0 lies closer to 0 than boden / 1e-11:
     // while the bracket is wide beside that, its midpoint is taken in the
     // order of the doubles, so that the number of steps grows with the
     // logarithm of the root's exponent, not of the bracket's width.
-    const double nah = boden / 1e-11;
     for (;;) {
-        const double m = weiteMitte(a, b, nah);
+        const double m = weiteMitte(a, b, boden / 1e-11);
         if (!(m > a && m < b))
             break;
         if (haelt(m))
             return ende;
     }
-
-    // Then plain halving: while the bracket is wider than the width worth
-    // telling and than four units in the last place of its larger end, the
-    // midpoint lies strictly inside and no further test is needed. Four
-    // units of a subnormal are four of the least double.
-    const auto grenzeBei = [boden](double a, double b) {
-        const double r = std::max(-a, b);
-        return std::max({std::min(1e-11, std::max(1e-11 * r, boden)), r * 0x1p-50, 0x1p-1072});
-    };
-    double grenze = grenzeBei(a, b);
+    // Then plain halving, untested while the bracket is wide enough.
+    double grenze = ohneTestBis(a, b, boden);
     double m = mitte(a, b);
     for (;;) {
         if (!(b - a > grenze)) {
-            const double enger = grenzeBei(a, b);
+            const double enger = ohneTestBis(a, b, boden);
             if (!(enger < grenze))
                 break;
             grenze = enger;
@@ -186,9 +187,8 @@ Klammer halbierenMit(Wert wert, Schranke schranke, Genau genau, Mitte mitte, dou
         if (haelt(m))
             return ende;
     }
-    // The last steps, as long as the width is worth telling and doubles
-    // can halve it.
-    while (weiter(a, b)) {
+    // The last steps, as long as doubles can halve it.
+    while (breiterAlsGenug(a, b, boden)) {
         m = mitte(a, b);
         if (m == a || m == b)
             break;
@@ -211,11 +211,12 @@ Klammer halbieren(Wert wert, Schranke schranke, Genau genau, double a, double b,
                   double boden) {
     // Far from overflow, (a + b) / 2 is what std::midpoint returns, without
     // its tests in every step; the ends only move inwards.
-    if (std::max(std::abs(a), std::abs(b)) <= std::numeric_limits<double>::max() / 2)
+    using Zahl = decltype(wert(a));
+    const double r = std::max(std::abs(a), std::abs(b));
+    Rauschen<Zahl, Schranke, Genau> rauschen{schranke, genau, links, r, schranke(r)};
+    if (r <= std::numeric_limits<double>::max() / 2)
         return halbierenMit(
-            wert, schranke, genau, [](double a, double b) { return (a + b) / 2; }, a, b, links,
-            boden);
+            wert, rauschen, [](double a, double b) { return (a + b) / 2; }, a, b, boden);
     return halbierenMit(
-        wert, schranke, genau, [](double a, double b) { return std::midpoint(a, b); }, a, b, links,
-        boden);
+        wert, rauschen, [](double a, double b) { return std::midpoint(a, b); }, a, b, boden);
 }

@@ -7,14 +7,6 @@
 
 namespace {
 
-// One of the cut points of a row: the sign of the row there, 0 for a root;
-// unsicher: a root only within the shown uncertainty.
-struct Schnitt {
-    double x;
-    int vorzeichen;
-    bool unsicher;
-};
-
 // Between 1e-9 and 1e5, x 1e10 in doubles lies within 1/16 of the exact
 // product: where that leaves no doubt how it rounds, n is x in units of the
 // tenth decimal as the report shows it, without the text.
@@ -39,82 +31,83 @@ void Hauptfenster::NullstellenBerechnen() {
         linear = {ende, ende, ende, g - 1, 0, false};
     } else {
         linear = {std::clamp(x, xlinks, xrechts), xlinks, xrechts, g - 1, links, false};
-        eingrenzen(linear, g == 1);
+        if (g == 1)
+            eingrenzen(linear);
+        else
+            zweiSchritte(linear);
     }
     Nullstellen[g - 1][0] = 1.0;
     Nullstellen[g - 1][1] = linear.wert;
-    if (g == 1)
-        return;
+    // The roots of each derivative cut the interval into pieces on which
+    // the row above is monotone: at most one root a piece, and one at a cut
+    // point where the derivative has a root as well.
+    for (int n = g - 2; n >= 0; --n)
+        zeileLoesen(n, schnittpunkteBilden(n));
+}
 
-    std::array<Schnitt, 12> schnitte{};
-    std::array<Wurzel, 11> kandidaten{};
-    for (int n = g - 2; n >= 0; --n) {
-        // The roots of the next derivative cut the interval into pieces on
-        // which the n-th derivative is monotone: at most one root a piece,
-        // and one at a cut point where the derivative has a root as well.
-        const int q = static_cast<int>(Nullstellen[n + 1][0]);
-        const int punkte = q + 2;
-        const auto istRand = [&](int i) { return i == 0 || i == punkte - 1; };
-        for (int i = 0; i < punkte; ++i) {
-            if (istRand(i)) {
-                const double ende = i == 0 ? xlinks : xrechts;
-                schnitte[i] = {ende, sicheresVorzeichen(n, ende), false};
-            } else {
-                Wurzel& w = wurzeln[n + 1][i - 1];
-                schnitte[i] = {0.0, vorzeichenAmSchnitt(n, w), w.unsicher};
-                schnitte[i].x = w.wert;
-                Nullstellen[n + 1][i] = w.wert;
-            }
+int Hauptfenster::schnittpunkteBilden(int n) {
+    const int punkte = static_cast<int>(Nullstellen[n + 1][0]) + 2;
+    for (int i = 0; i < punkte; ++i) {
+        if (i == 0 || i == punkte - 1) {
+            const double ende = i == 0 ? xlinks : xrechts;
+            schnitte[i] = {ende, sicheresVorzeichen(n, ende), false};
+        } else {
+            Wurzel& w = wurzeln[n + 1][i - 1];
+            schnitte[i] = {0.0, vorzeichenAmSchnitt(n, w), w.unsicher};
+            schnitte[i].x = w.wert;
+            Nullstellen[n + 1][i] = w.wert;
         }
-        // Where some coefficient is rounded, a cut point is a root also when
-        // the value there is within the shown uncertainty: the multiple root
-        // that rounding split or made complex. Not beside a root of the
-        // equation as shown, which would only add one.
-        if (gerundet) {
-            const auto exakt = schnitte;
-            for (int i = 1; i + 1 < punkte; ++i)
-                if (exakt[i].vorzeichen != 0 && exakt[i - 1].vorzeichen != 0 &&
-                    exakt[i + 1].vorzeichen != 0 && IstNullstelle(n, exakt[i].x))
-                    schnitte[i] = {exakt[i].x, 0, true};
-        }
-
-        int anzahl = 0;
-        for (int i = 0; i < punkte; ++i) {
-            if (schnitte[i].vorzeichen == 0) {
-                Wurzel& w = kandidaten[anzahl++];
-                w = istRand(i) ? Wurzel{schnitte[i].x, schnitte[i].x, schnitte[i].x, n, 0, false}
-                               : wurzeln[n + 1][i - 1];
-                w.unsicher = schnitte[i].unsicher;
-                continue;
-            }
-            // A root on the right end is that end's, as the next cut point.
-            if (i + 1 == punkte || schnitte[i + 1].vorzeichen == 0)
-                continue;
-            if (schnitte[i].vorzeichen * schnitte[i + 1].vorzeichen < 0 &&
-                schnitte[i].x < schnitte[i + 1].x)
-                kandidaten[anzahl++] =
-                    stueckWurzel(n, schnitte[i].x, schnitte[i + 1].x, schnitte[i].vorzeichen);
-        }
-
-        // The listed roots closer than the merge distance are listed once,
-        // the first, each shown as its exact value rounds. A derivative
-        // keeps every root as a cut point, however close, so that each piece
-        // below stays monotone. The row cannot overflow: of the q + 2 points,
-        // each piece between two that are no roots gives at most one root,
-        // and no piece beside a root gives any.
-        const double abstand = n == 0 ? 0.00001 : 0.0;
-        int behalten = 0;
-        for (int i = 0; i < anzahl; ++i) {
-            Wurzel& w = kandidaten[i];
-            if (n == 0)
-                eingrenzen(w, true);
-            if (behalten == 0 || std::abs(w.wert - wurzeln[n][behalten - 1].wert) > abstand)
-                wurzeln[n][behalten++] = w;
-        }
-        for (int i = 0; i < behalten; ++i)
-            Nullstellen[n][i + 1] = wurzeln[n][i].wert;
-        Nullstellen[n][0] = behalten;
     }
+    // Where some coefficient is rounded, a cut point is a root also when
+    // the value there is within the shown uncertainty: the multiple root
+    // that rounding split or made complex. Not beside a root of the
+    // equation as shown, which would only add one.
+    if (gerundet) {
+        const auto exakt = schnitte;
+        for (int i = 1; i + 1 < punkte; ++i)
+            if (exakt[i].vorzeichen != 0 && exakt[i - 1].vorzeichen != 0 &&
+                exakt[i + 1].vorzeichen != 0 && IstNullstelle(n, exakt[i].x))
+                schnitte[i] = {exakt[i].x, 0, true};
+    }
+    return punkte;
+}
+
+void Hauptfenster::zeileLoesen(int n, int punkte) {
+    std::array<Wurzel, 11> kandidaten{};
+    int anzahl = 0;
+    for (int i = 0; i < punkte; ++i) {
+        const Schnitt& s = schnitte[i];
+        if (s.vorzeichen == 0) {
+            Wurzel& w = kandidaten[anzahl++];
+            w = i == 0 || i == punkte - 1 ? Wurzel{s.x, s.x, s.x, n, 0, false}
+                                          : wurzeln[n + 1][i - 1];
+            w.unsicher = s.unsicher;
+            continue;
+        }
+        // A root on the right end is that end's, as the next cut point.
+        if (i + 1 == punkte || schnitte[i + 1].vorzeichen == 0)
+            continue;
+        if (s.vorzeichen * schnitte[i + 1].vorzeichen < 0 && s.x < schnitte[i + 1].x)
+            kandidaten[anzahl++] = stueckWurzel(n, s.x, schnitte[i + 1].x, s.vorzeichen);
+    }
+    // The listed roots closer than the merge distance are listed once, the
+    // first, each shown as its exact value rounds. A derivative keeps every
+    // root as a cut point, however close, so that each piece below stays
+    // monotone. The row cannot overflow: of the cut points, each piece
+    // between two that are no roots gives at most one root, and no piece
+    // beside a root gives any.
+    const double abstand = n == 0 ? 0.00001 : 0.0;
+    int behalten = 0;
+    for (int i = 0; i < anzahl; ++i) {
+        Wurzel& w = kandidaten[i];
+        if (n == 0)
+            eingrenzen(w);
+        if (behalten == 0 || std::abs(w.wert - wurzeln[n][behalten - 1].wert) > abstand)
+            wurzeln[n][behalten++] = w;
+    }
+    for (int i = 0; i < behalten; ++i)
+        Nullstellen[n][i + 1] = wurzeln[n][i].wert;
+    Nullstellen[n][0] = behalten;
 }
 
 int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
@@ -129,14 +122,22 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
     for (;;) {
         if (w.links == w.rechts)
             return sicheresVorzeichen(n, w.links);
-        if (const int s = vorzeichenJenseits(n, w.wert, taylorTerm(n, w)))
+        const FeineZeilen::Grenze taylor = taylorTerm(n, w);
+        if (const int s = vorzeichenJenseits(n, w.wert, taylor))
             return s;
         if (!eingegrenzt) {
             // Where the noise stopped the halving early, two signs at
             // Newton's root mostly close the enclosure in enough.
             eingegrenzt = true;
-            eingrenzen(w, false);
-        } else if (!geteilt) {
+            zweiSchritte(w);
+            continue;
+        }
+        // A root shared with row n keeps the value within every Taylor
+        // term: the common divisor tells, once the term is down to the
+        // doubles' noise or the enclosure to neighbouring doubles.
+        if (!geteilt &&
+            (FeineZeilen::inEinheiten(taylor, skala) < fehlerSchranke(n, std::abs(w.wert)) ||
+             std::nextafter(w.links, w.rechts) == w.rechts)) {
             geteilt = true;
             if (gemeinsameWurzel(n, w))
                 return 0;
@@ -266,96 +267,107 @@ Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int l
     return {x, k.a, k.b, n, links, false};
 }
 
-void Hauptfenster::eingrenzen(Wurzel& w, bool anzeige) const {
-    // Narrows the enclosure around the double found: first at that double,
-    // then a few units in its last place further towards the root, and only
-    // then by halving. A listed root until both ends are shown alike, so
-    // that it is shown as it rounds, at most to neighbouring doubles; a cut
-    // point by two steps.
+bool Hauptfenster::naeher(Wurzel& w, Annaeherung& n) const {
+    // First at the double found, then up to four ever larger steps from it
+    // towards the root, then halving: the root lies on the side of wert
+    // where the sign differs from its own. False once no point is left
+    // inside, or one is the root.
+    double t = weiteMitte(w.links, w.rechts, 0.0);
+    if (!(t > w.links && t < w.rechts))
+        t = w.links / 2 + w.rechts / 2;
+    if (n.richtung == 0 && n.schritte == 0) {
+        t = w.wert;
+    } else if (n.richtung != 0 && n.schritte < 4) {
+        n.schritt = std::max(n.schritt * 16, 4 * (oben(std::abs(w.wert)) - std::abs(w.wert)));
+        const double probe = w.wert + n.richtung * n.schritt;
+        if (probe > w.links && probe < w.rechts)
+            t = probe;
+    }
+    ++n.schritte;
+    if (!(t > w.links && t < w.rechts))
+        return false;
+    const int s = sicheresVorzeichen(w.herkunft, t);
+    if (s == 0) {
+        w.links = w.rechts = w.wert = t;
+        return false;
+    }
+    (s == w.vorzeichenLinks ? w.links : w.rechts) = t;
+    if (t == w.wert)
+        n.richtung = s == w.vorzeichenLinks ? 1 : -1;
+    return true;
+}
+
+Hauptfenster::Annaeherung Hauptfenster::annaeherung(const Wurzel& w) {
+    return {w.wert == w.links ? 1 : w.wert == w.rechts ? -1 : 0, 0, 0.0};
+}
+
+void Hauptfenster::zweiSchritte(Wurzel& w) const {
     if (w.unsicher)
         return;
-    // The root lies on the side of wert where the sign differs from its own.
-    int richtung = w.wert == w.links ? 1 : w.wert == w.rechts ? -1 : 0;
-    double schritt = 0.0;
-    // The ends are shown alike only within a tenth of a billionth, or both
-    // as 0; each is written out only when it moved.
-    double links = std::numeric_limits<double>::quiet_NaN(), rechts = links;
-    const auto gleichGezeigt = [&] {
-        if (w.rechts - w.links > 2e-9)
-            return false;
-        if (w.links > -1e-9 && w.rechts < 1e-9)
-            return true;
-        double l = 0.0, r = 0.0;
-        if (zehntelMilliardstelSicher(w.links, l) && zehntelMilliardstelSicher(w.rechts, r))
-            return l == r;
-        if (!(links == links && rechts == rechts)) {
-            links = gezeigt(w.links);
-            rechts = gezeigt(w.rechts);
-        }
-        return links == rechts;
-    };
+    Annaeherung n = annaeherung(w);
+    while (n.schritte < 2 && naeher(w, n)) {
+    }
+    w.wert = std::clamp(w.wert, w.links, w.rechts);
+}
+
+void Hauptfenster::eingrenzen(Wurzel& w) const {
+    // A listed root closes in until both ends are shown alike, so that it
+    // is shown as it rounds; at most to neighbouring doubles.
+    if (w.unsicher)
+        return;
     // Within a few units of the root's last place the doubles cannot tell
     // a sign where the coefficients are no doubles themselves. Two points
     // as far either side as the slope says their bound reaches mostly close
     // the enclosure enough without that.
-    if (anzeige && richtung == 0) {
+    Annaeherung n = annaeherung(w);
+    if (n.richtung == 0) {
         const int k = w.herkunft;
         const double abstand =
             4 * fehlerSchranke(k, std::abs(w.wert)) / std::abs(wert(k + 1, w.wert));
         const double l = w.wert - abstand, r = w.wert + abstand;
-        const auto vorzeichenInDoubles = [&](double x) {
-            const double y = wert(k, x);
-            return std::abs(y) > fehlerSchranke(k, std::abs(x)) &&
-                           std::abs(y) <= std::numeric_limits<double>::max()
-                       ? vorzeichen(y)
-                       : 0;
-        };
         if (abstand < 1e-10 * std::max(1.0, std::abs(w.wert)) && l > w.links && r < w.rechts &&
-            vorzeichenInDoubles(l) == w.vorzeichenLinks &&
-            vorzeichenInDoubles(r) == -w.vorzeichenLinks) {
+            doublesVorzeichen(k, l) == w.vorzeichenLinks &&
+            doublesVorzeichen(k, r) == -w.vorzeichenLinks) {
             w.links = l;
             w.rechts = r;
         }
     }
-    for (int versuch = 0; w.links < w.rechts; ++versuch) {
-        if (anzeige ? gleichGezeigt() : versuch >= 2)
-            break;
-        double t = weiteMitte(w.links, w.rechts, 0.0);
-        if (!(t > w.links && t < w.rechts))
-            t = w.links / 2 + w.rechts / 2;
-        if (richtung == 0 && versuch == 0) {
-            t = w.wert;
-        } else if (richtung != 0 && versuch < 4) {
-            schritt = std::max(schritt * 16, 4 * (oben(std::abs(w.wert)) - std::abs(w.wert)));
-            const double probe = w.wert + richtung * schritt;
-            if (probe > w.links && probe < w.rechts)
-                t = probe;
-        }
-        if (!(t > w.links && t < w.rechts))
-            break;
-        const int s = sicheresVorzeichen(w.herkunft, t);
-        if (s == 0) {
-            w.links = w.rechts = w.wert = t;
-            return;
-        }
-        if (s == w.vorzeichenLinks) {
-            w.links = t;
-            links = std::numeric_limits<double>::quiet_NaN();
-        } else {
-            w.rechts = t;
-            rechts = std::numeric_limits<double>::quiet_NaN();
-        }
-        if (t == w.wert)
-            richtung = s == w.vorzeichenLinks ? 1 : -1;
+    GezeigteEnden enden;
+    while (!enden.gleich(*this, w) && naeher(w, n)) {
     }
     w.wert = std::clamp(w.wert, w.links, w.rechts);
-    if (anzeige && w.links < w.rechts && !gleichGezeigt() && grenzeEntscheiden(w))
+    if (w.links < w.rechts && !enden.gleich(*this, w) && grenzeEntscheiden(w))
         return;
+    amGezeigtenText(w);
+}
+
+bool Hauptfenster::GezeigteEnden::gleich(const Hauptfenster& h, const Wurzel& w) {
+    // Alike only within a tenth of a billionth, or both as 0; an end is
+    // written out only when it moved.
+    if (w.rechts - w.links > 2e-9)
+        return false;
+    if (w.links > -1e-9 && w.rechts < 1e-9)
+        return true;
+    double l = 0.0, r = 0.0;
+    if (zehntelMilliardstelSicher(w.links, l) && zehntelMilliardstelSicher(w.rechts, r))
+        return l == r;
+    if (w.links != links) {
+        links = w.links;
+        linksGezeigt = h.gezeigt(links);
+    }
+    if (w.rechts != rechts) {
+        rechts = w.rechts;
+        rechtsGezeigt = h.gezeigt(rechts);
+    }
+    return linksGezeigt == rechtsGezeigt;
+}
+
+void Hauptfenster::amGezeigtenText(Wurzel& w) const {
     // A root at the number shown, or within a unit of its last place, such
-    // as 12.5 or 0.1, is listed as that number.
-    if (!anzeige)
-        return;
+    // as 12.5 or 0.1, is listed as that number; one found exactly as it is.
     double n = 0.0;
+    if (w.links == w.rechts)
+        return;
     if (std::abs(w.wert) < 1 && zehntelMilliardstelSicher(w.wert, n) &&
         std::abs(w.wert * 1e10 - n) > 0.1 + 0.0625)
         return;
