@@ -168,64 +168,6 @@ int gcdGradModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
     return 0;
 }
 
-// Whether the primitive d divides a: over the rationals exactly where it
-// does over the integers, so every step's quotient must be an integer.
-bool teilt(const Ganzpolynom& d, Ganzpolynom a) {
-    const std::size_t n = d.size() - 1;
-    mpz_class q;
-    for (std::size_t i = a.size(); i-- > n;) {
-        if (!mpz_divisible_p(a[i].get_mpz_t(), d[n].get_mpz_t()))
-            return false;
-        mpz_divexact(q.get_mpz_t(), a[i].get_mpz_t(), d[n].get_mpz_t());
-        for (std::size_t j = 0; j <= n; ++j)
-            mpz_submul(a[i - n + j].get_mpz_t(), q.get_mpz_t(), d[j].get_mpz_t());
-    }
-    return std::all_of(a.begin(), a.end(), [](const mpz_class& c) { return c == 0; });
-}
-
-// gcd(a, b), read off the gcd of their values at a large integer in its
-// balanced digits: where that candidate divides both and has the degree
-// grad of the gcd modulo a prime, no common divisor has a higher one, so it
-// is the gcd. Else empty, after a few integers.
-Ganzpolynom ggTUeberWerte(const Ganzpolynom& a, const Ganzpolynom& b, int grad) {
-    const auto groesster = [](const Ganzpolynom& p) {
-        mpz_class m = 0;
-        for (const mpz_class& c : p)
-            if (mpz_cmpabs(c.get_mpz_t(), m.get_mpz_t()) > 0)
-                m = abs(c);
-        return m;
-    };
-    mpz_class xi = 2 * std::min(groesster(a), groesster(b)) + 2;
-    const auto wert = [&xi](const Ganzpolynom& p) {
-        mpz_class s = p.back();
-        for (std::size_t j = p.size() - 1; j-- > 0;) {
-            s *= xi;
-            s += p[j];
-        }
-        return s;
-    };
-    for (int versuch = 0; versuch < 3; ++versuch) {
-        mpz_class g, c;
-        mpz_gcd(g.get_mpz_t(), wert(a).get_mpz_t(), wert(b).get_mpz_t());
-        Ganzpolynom kandidat;
-        while (g != 0 && kandidat.size() <= static_cast<std::size_t>(grad)) {
-            mpz_fdiv_r(c.get_mpz_t(), g.get_mpz_t(), xi.get_mpz_t());
-            if (2 * c > xi)
-                c -= xi;
-            kandidat.push_back(c);
-            g -= c;
-            mpz_divexact(g.get_mpz_t(), g.get_mpz_t(), xi.get_mpz_t());
-        }
-        if (g == 0 && kandidat.size() == static_cast<std::size_t>(grad) + 1) {
-            kandidat = primitiv(std::move(kandidat));
-            if (teilt(kandidat, a) && teilt(kandidat, b))
-                return kandidat;
-        }
-        xi = xi * 73794 / 27011;
-    }
-    return {};
-}
-
 } // namespace
 
 Dezimalzahl dezimalzahl(QStringView text, double wert) {
@@ -292,19 +234,6 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
 }
 
 double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite) {
-    // Where both are doubles, their quotient is rounded to nearest, and
-    // d q = p + f exactly, z - p exactly as well: the side from comparing
-    // z - p with f.
-    if (mpz_sizeinbase(zaehler.get_mpz_t(), 2) <= 53 &&
-        mpz_sizeinbase(nenner.get_mpz_t(), 2) <= 53) {
-        const double z = zaehler.get_d(), q = nenner.get_d();
-        const double d = z / q;
-        double p = 0.0, f = 0.0;
-        zweiProdukt(d, q, p, f);
-        const double r = z - p;
-        seite = (r > f) - (r < f);
-        return d;
-    }
     const mpq_class xi(zaehler, nenner);
     double d = xi.get_d();
     seite = cmp(xi, mpq_class(d));
@@ -322,15 +251,6 @@ namespace {
 
 constexpr long bruchGrenze = 1L << 16;
 
-mpz_class ausDoppelwort(Doppelwort z) {
-    mpz_class r = static_cast<unsigned long>(z >> 64);
-    if (r == 0)
-        return static_cast<unsigned long>(z);
-    r <<= 64;
-    r += static_cast<unsigned long>(z);
-    return r;
-}
-
 // The least integer >= a / b, for b > 0.
 mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
     mpz_class f;
@@ -338,19 +258,15 @@ mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
     return f;
 }
 
-Doppelwort aufgerundet(Doppelwort a, Doppelwort b) {
-    return (a + b - 1) / b;
-}
-
 // The fraction with the least denominator in [un / ud, vn / vd], all four
-// positive, in integers of type Z: wide enough for 4 times the largest
-// product of two of them. Continued fractions: while no integer lies in
+// positive. Continued fractions: while no integer lies in
 // [u, v], both share the next term f, and the fraction goes on in
 // [1 / (v - f), 1 / (u - f)]; the least integer there ends it. p / q and
 // r / s are the last two convergents.
-template <class Z> bool kettenbruch(Z un, Z ud, Z vn, Z vd, Z& zaehler, Z& nenner) {
-    const Z grenze = bruchGrenze;
-    Z p = 1, q = 0, r = 0, s = 1, f, t;
+bool kettenbruch(mpz_class un, mpz_class ud, mpz_class vn, mpz_class vd, mpz_class& zaehler,
+                 mpz_class& nenner) {
+    const long grenze = bruchGrenze;
+    mpz_class p = 1, q = 0, r = 0, s = 1, f, t;
     for (;;) {
         f = aufgerundet(un, ud);
         if (f * vd <= vn) {
@@ -394,23 +310,12 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     const std::int64_t u = ganzZerlegt(negativ ? -b : a, ku);
     const std::int64_t v = ganzZerlegt(negativ ? -a : b, kv);
     const long k = std::min({ku, kv, 0L});
-    // Mostly all fits in 62 bits, and 128 bits then hold every product.
-    if (-k <= 61 && std::bit_width(static_cast<std::uint64_t>(v)) + (kv - k) <= 61) {
-        const auto n = static_cast<Doppelwort>(1) << -k;
-        Doppelwort z = 0, q = 0;
-        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(u) << (ku - k), n,
-                                     static_cast<Doppelwort>(v) << (kv - k), n, z, q))
-            return false;
-        zaehler = ausDoppelwort(z);
-        nenner = ausDoppelwort(q);
-    } else {
-        mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
-        U <<= static_cast<mp_bitcnt_t>(ku - k);
-        V <<= static_cast<mp_bitcnt_t>(kv - k);
-        const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
-        if (!kettenbruch<mpz_class>(U, n, V, n, zaehler, nenner))
-            return false;
-    }
+    mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
+    U <<= static_cast<mp_bitcnt_t>(ku - k);
+    V <<= static_cast<mp_bitcnt_t>(kv - k);
+    const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
+    if (!kettenbruch(U, n, V, n, zaehler, nenner))
+        return false;
     if (negativ)
         zaehler = -zaehler;
     return true;
@@ -565,12 +470,8 @@ Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
         g.insert(g.begin(), std::min(na, nb), mpz_class(0));
         return g;
     }
-    const int gradModulo = gcdGradModulo(a, b);
-    if (gradModulo == 0)
+    if (gcdGradModulo(a, b) == 0)
         return {1};
-    if (gradModulo > 0)
-        if (Ganzpolynom g = ggTUeberWerte(a, b, gradModulo); !g.empty())
-            return g;
     a = primitiv(std::move(a));
     b = primitiv(std::move(b));
     if (a.size() < b.size())
@@ -587,7 +488,6 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
     for (int n = 0; n <= 10; ++n) {
         zeilen[static_cast<std::size_t>(n)].clear();
         unsicherheiten[static_cast<std::size_t>(n)].clear();
-        reste[static_cast<std::size_t>(n)].clear();
         teilerGebildet[static_cast<std::size_t>(n)].fill(false);
     }
     // A common power of ten makes every coefficient and every half unit of
@@ -637,24 +537,7 @@ const Ganzpolynom& ExakteZeilen::zeile(int k) {
 }
 
 bool ExakteZeilen::nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner) {
-    // The same value modulo a prime first: where it is no multiple of the
-    // prime it is no 0, and mostly it is none.
-    const Ganzpolynom& p = zeile(k);
-    if (p.empty())
-        return true;
-    std::vector<std::uint64_t>& r = reste[static_cast<std::size_t>(k)];
-    if (r.empty())
-        r = modulo(p);
-    const std::uint64_t z = mpz_fdiv_ui(zaehler.get_mpz_t(), primzahl);
-    const std::uint64_t q = mpz_fdiv_ui(nenner.get_mpz_t(), primzahl);
-    std::uint64_t s = r.back(), potenz = 1;
-    for (std::size_t j = r.size() - 1; j-- > 0;) {
-        potenz = malModulo(potenz, q);
-        s = malModulo(s, z) + malModulo(r[j], potenz);
-        if (s >= primzahl)
-            s -= primzahl;
-    }
-    return s == 0 && vorzeichenBeiBruch(p, zaehler, nenner) == 0;
+    return vorzeichenBeiBruch(zeile(k), zaehler, nenner) == 0;
 }
 
 const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {
