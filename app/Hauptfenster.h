@@ -48,6 +48,10 @@
 #include <array>
 #include <span>
 
+// The number a text written by Str says, from its digits and its power of
+// ten; wert is the double the text reads back as.
+Dezimalzahl dezimalzahl(QStringView text, double wert);
+
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -148,6 +149,42 @@ bool malZeichen(QChar c) {
 }
 
 } // namespace
+
+Dezimalzahl dezimalzahl(QStringView text, double wert) {
+    std::string ziffern;
+    int nachkomma = 0;
+    bool punkt = false;
+    for (const QChar c : text) {
+        if (c == u'.') {
+            punkt = true;
+        } else if (c >= u'0' && c <= u'9') {
+            ziffern.push_back(static_cast<char>(c.unicode()));
+            nachkomma += punkt;
+        }
+    }
+    Dezimalzahl d;
+    d.wert = wert;
+    const auto erste = ziffern.find_first_not_of('0');
+    if (erste == std::string::npos)
+        return d;
+    ziffern.erase(0, erste);
+    const auto letzte = ziffern.find_last_not_of('0');
+    d.exponent = static_cast<int>(ziffern.size() - 1 - letzte) - nachkomma;
+    ziffern.erase(letzte + 1);
+    d.gerundet = ziffern.size() > 15;
+    d.ziffern = std::stoll(ziffern);
+    if (!text.empty() && text.front() == u'-')
+        d.ziffern = -d.ziffern;
+    mpz_class potenz;
+    mpz_ui_pow_ui(potenz.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(d.exponent)));
+    mpq_class zahl = mpz_class(static_cast<long>(d.ziffern));
+    if (d.exponent >= 0)
+        zahl *= potenz;
+    else
+        zahl /= potenz;
+    d.wieDouble = zahl == mpq_class(wert);
+    return d;
+}
 
 QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
     // One pass: signs, digits and points are kept, everything else is

@@ -16,8 +16,7 @@ constexpr double unterlauf = 0x1p-1073;
 
 void ableitungenBilden(double (&tabelle)[13][13], int grad) {
     for (int i = 1; i <= grad; ++i)
-        for (int j = 0; j <= grad + 1 - i; ++j)
-            tabelle[i][j] = static_cast<double>(j + 1) * tabelle[i - 1][j + 1];
+        ableiten(tabelle[i - 1], tabelle[i], grad + 2 - i, [](double c, int f) { return f * c; });
 }
 
 int exponent(double v) {
@@ -148,12 +147,12 @@ void Hauptfenster::UnsicherheitBilden() {
             halbeStelle == 0.0 ? 0.0 : oben(std::ldexp(oben(halbeStelle), skala)) + unterlauf;
         schranken[0].unsicherUnten[j] = unten(std::ldexp(unten(halbeStelle), skala));
     }
-    for (int k = 1; k <= grad; ++k)
-        for (int j = 0; j <= grad - k; ++j) {
-            const double faktor = j + 1;
-            schranken[k].unsicherOben[j] = oben(faktor * schranken[k - 1].unsicherOben[j + 1]);
-            schranken[k].unsicherUnten[j] = unten(faktor * schranken[k - 1].unsicherUnten[j + 1]);
-        }
+    for (int k = 1; k <= grad; ++k) {
+        ableiten(schranken[k - 1].unsicherOben, schranken[k].unsicherOben, grad - k + 1,
+                 [](double c, int f) { return oben(f * c); });
+        ableiten(schranken[k - 1].unsicherUnten, schranken[k].unsicherUnten, grad - k + 1,
+                 [](double c, int f) { return unten(f * c); });
+    }
 }
 
 double Hauptfenster::fn(int k, double x) const {

@@ -170,48 +170,6 @@ int gcdGradModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
 
 } // namespace
 
-Dezimalzahl dezimalzahl(QStringView text, double wert) {
-    std::string ziffern;
-    int nachkomma = 0;
-    bool punkt = false;
-    for (const QChar c : text) {
-        if (c == u'.') {
-            punkt = true;
-        } else if (c >= u'0' && c <= u'9') {
-            ziffern.push_back(static_cast<char>(c.unicode()));
-            nachkomma += punkt;
-        }
-    }
-    Dezimalzahl d;
-    d.wert = wert;
-    const auto erste = ziffern.find_first_not_of('0');
-    if (erste == std::string::npos)
-        return d;
-    ziffern.erase(0, erste);
-    const auto letzte = ziffern.find_last_not_of('0');
-    d.exponent = static_cast<int>(ziffern.size() - 1 - letzte) - nachkomma;
-    ziffern.erase(letzte + 1);
-    d.gerundet = ziffern.size() > 15;
-    d.ziffern = std::stoll(ziffern);
-    if (!text.empty() && text.front() == u'-')
-        d.ziffern = -d.ziffern;
-
-    // ziffern 10^exponent against z 2^k, both made integers.
-    mpz_class links = static_cast<long>(d.ziffern), z;
-    long k = 0;
-    zerlegen(wert, z, k);
-    if (d.exponent >= 0)
-        links *= zehnHoch(d.exponent);
-    else
-        z *= zehnHoch(-d.exponent);
-    if (k >= 0)
-        z <<= static_cast<mp_bitcnt_t>(k);
-    else
-        links <<= static_cast<mp_bitcnt_t>(-k);
-    d.wieDouble = links == z;
-    return d;
-}
-
 int vorzeichenBei(const Ganzpolynom& p, double x) {
     mpz_class z;
     long k = 0;
@@ -529,8 +487,8 @@ const Ganzpolynom& ExakteZeilen::zeile(int k) {
             if (vorher->empty())
                 continue;
             jetzt->resize(vorher->size() - 1);
-            for (std::size_t j = 0; j < jetzt->size(); ++j)
-                mpz_mul_ui((*jetzt)[j].get_mpz_t(), (*vorher)[j + 1].get_mpz_t(), j + 1);
+            ableiten(*vorher, *jetzt, static_cast<int>(jetzt->size()),
+                     [](const mpz_class& c, int f) { return mpz_class(c * f); });
         }
     }
     return zeilen[static_cast<std::size_t>(k)];

@@ -23,10 +23,6 @@ struct Dezimalzahl {
     double wert = 0.0; // the double read in
 };
 
-// The number a text written by Str says, from its digits and its power of
-// ten; wert is the double the text reads back as.
-Dezimalzahl dezimalzahl(QStringView text, double wert);
-
 // Coefficients, constant first; the highest is nonzero, or there is none.
 using Ganzpolynom = std::vector<mpz_class>;
 

@@ -126,31 +126,29 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
         r.k = -1;
 }
 
+FeineZeilen::Koeffizient FeineZeilen::mal(const Koeffizient& v, int faktor) {
+    const double f = faktor;
+    double p = 0.0, e = 0.0, e2 = 0.0, fehler = 0.0;
+    zweiProdukt(f, v.hoch, p, e);
+    const double ft = f * v.tief;
+    zweiSumme(e, ft, e2, fehler);
+    const Paar c = normiert(p, e2, v.exponent);
+    // An exact coefficient stays exact where neither step rounded; else the
+    // two roundings, in the units of the new exponent.
+    const bool genau =
+        v.abstand == 0.0 && fehler == 0.0 && (v.tief == 0.0 || std::fma(f, v.tief, -ft) == 0.0);
+    double a = 0.0;
+    if (c.hoch != 0.0 && !genau)
+        a = oben(
+            malZweiHoch(oben(oben(f * v.abstand) + oben(2 * u * (std::abs(ft) + std::abs(e2)))),
+                        v.exponent - c.exponent));
+    return {c.hoch, c.tief, a, c.exponent};
+}
+
 void FeineZeilen::zeilenBis(int k) {
-    // Coefficient j of row k is (j + 1) times row k - 1's j + 1, formed as
-    // the doubles' rows are; only the rows asked for.
-    for (; gebildeteZeilen <= k; ++gebildeteZeilen) {
-        const int z = gebildeteZeilen;
-        for (int j = 0; j <= grad - z; ++j) {
-            const Koeffizient& v = zeilen[z - 1][j + 1];
-            const double f = j + 1;
-            double p = 0.0, e = 0.0, e2 = 0.0, fehler = 0.0;
-            zweiProdukt(f, v.hoch, p, e);
-            const double ft = f * v.tief;
-            zweiSumme(e, ft, e2, fehler);
-            const Paar c = normiert(p, e2, v.exponent);
-            // An exact coefficient stays exact where neither step rounded;
-            // else the two roundings, in the units of the new exponent.
-            const bool genau = v.abstand == 0.0 && fehler == 0.0 &&
-                               (v.tief == 0.0 || std::fma(f, v.tief, -ft) == 0.0);
-            double a = 0.0;
-            if (c.hoch != 0.0 && !genau)
-                a = oben(malZweiHoch(
-                    oben(oben(f * v.abstand) + oben(2 * u * (std::abs(ft) + std::abs(e2)))),
-                    v.exponent - c.exponent));
-            zeilen[z][j] = {c.hoch, c.tief, a, c.exponent};
-        }
-    }
+    for (; gebildeteZeilen <= k; ++gebildeteZeilen)
+        ableiten(zeilen[gebildeteZeilen - 1], zeilen[gebildeteZeilen], grad - gebildeteZeilen + 1,
+                 mal);
 }
 
 const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {

@@ -71,6 +71,7 @@ private:
     Koeffizient zeilen[11][11] = {};
     int gebildeteZeilen = 0;
     void zeilenBis(int k);
+    static Koeffizient mal(const Koeffizient& v, int faktor);
     // Row k's coefficients in y, where x = y 2^e, times 2^s, and their
     // distances from the exact ones.
     struct Skaliert {

@@ -43,6 +43,16 @@ template <class Zahl> inline Zahl horner(const Zahl* p, int n, double x) {
     return s;
 }
 
+// The derivative's row from vorher, whose coefficients are vorher[0..n]:
+// coefficient j is (j + 1) times vorher[j + 1], as mal forms that product
+// in its number type with what it carries along. The one loop for the rows
+// in doubles, in twice their digits and in integers.
+template <class Vorher, class Jetzt, class Mal>
+void ableiten(const Vorher& vorher, Jetzt& jetzt, int n, Mal mal) {
+    for (int j = 0; j < n; ++j)
+        jetzt[j] = mal(vorher[j + 1], j + 1);
+}
+
 // Where a bisection ended: the root lies in [a, b]. offen: it stopped at the
 // midpoint m, whose sign doubles could not tell.
 struct Klammer {
