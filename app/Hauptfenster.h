@@ -9,22 +9,24 @@
 //   equation/  Einlesebefehl.cpp: Init and BerechneB1_Action ("Gleichung
 //              Einlesen"); Einlesen.cpp: the read-in pipeline (Einlesen,
 //              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen and
-//              GleichungAufstellen, its part without the fields) and
-//              KoeffizientLesen, the one home of what a field's text means;
+//              GleichungAufstellen, its part without the fields),
+//              KoeffizientLesen, the one home of what a field's text means,
+//              and dezimalzahl, the digits a shown number says;
 //              Koeffizientenfelder.cpp: what the fields do as the user types,
 //              presses Return, clicks or pastes
-//   solver/    Ableitungen.cpp: Ableiten, fn, IstNull, IstNullstelle, the
-//              scaled evaluations, the uncertainty of rounded coefficients,
-//              and sicheresVorzeichen, the ladder every sign climbs: the
-//              doubles counted only beyond their error bound, then the rows
-//              in twice the digits (Fein.cpp), which decide most signs the
-//              doubles cannot and tell an exact 0 where the coefficients are
-//              doubles, then exact integers (Exakt.cpp: the shown decimals,
-//              the integer rows, their common divisors, the sign at a
-//              derivative's root); Nullstellensuche.cpp: NullstellenBerechnen,
-//              FindeNullstelle, the cut points, the enclosures of the roots,
-//              the Newton finish on a compensated evaluation and the choice
-//              of the double shown; Halbierung.h: the bisection itself
+//   solver/    Ableitungen.cpp: Ableiten, the rows of the derivatives, their
+//              error bounds and the shown uncertainty, fn, IstNull,
+//              IstNullstelle, and vorzeichenJenseits, the one ladder every
+//              sign climbs: (1) the doubles beyond their error bound, (2)
+//              the rows in twice the digits (Fein.cpp), which also tell an
+//              exact 0 where the coefficients are doubles, (3) exact
+//              integers (Exakt.cpp: the integer rows, their common
+//              divisors, the sign at a fraction and at a derivative's root);
+//              Nullstellensuche.cpp: NullstellenBerechnen row by row, the cut
+//              points (Taylor test, common divisor, the gap between two
+//              doubles), the enclosures of the roots, the Newton finish and
+//              the choice of the double shown; Halbierung.h: the bisection,
+//              Horner's rule and the one loop that forms a derivative's row
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
 //              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
 //              ("Loesungen Berechnen")
