@@ -213,21 +213,13 @@ int Hauptfenster::vorzeichenZwischenDoubles(int n, Wurzel& w) {
 
 bool Hauptfenster::verfeinern(Wurzel& w) const {
     // One halving of the enclosure on the sign of the row that has the root
-    // as a simple one; of a wide one in the order of the doubles.
-    double m = weiteMitte(w.links, w.rechts, 0.0);
-    if (!(m > w.links && m < w.rechts))
-        m = w.links / 2 + w.rechts / 2;
-    if (!(m > w.links && m < w.rechts))
+    // as a simple one. False where doubles cannot halve it.
+    if (!(w.links < w.rechts))
         return false;
-    const int s = sicheresVorzeichen(w.herkunft, m);
-    if (s == 0)
-        w.links = w.rechts = m;
-    else if (s == w.vorzeichenLinks)
-        w.links = m;
-    else
-        w.rechts = m;
+    Annaeherung halbierend{0, 1, 0.0};
+    const bool weiter = naeher(w, halbierend) || w.links == w.rechts;
     w.wert = std::clamp(w.wert, w.links, w.rechts);
-    return true;
+    return weiter;
 }
 
 Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
