@@ -60,6 +60,8 @@ class QPushButton;
 
 class Hauptfenster : public QMainWindow {
     Q_OBJECT
+    // Holds the error bounds against the exact values.
+    friend class TestAbleiten;
 
 public:
     explicit Hauptfenster(QWidget* parent = nullptr);

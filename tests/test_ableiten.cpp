@@ -25,6 +25,8 @@ private Q_SLOTS:
     void feineVorzeichen_data();
     void feineVorzeichen();
     void vorzeichenAnDerWurzel();
+    void schrankenHalten_data();
+    void schrankenHalten();
 };
 
 namespace {
@@ -309,6 +311,87 @@ void TestAbleiten::vorzeichenAnDerWurzel() {
     // Mirrored: f's other root below xi, which lies below -1.
     const Ganzpolynom fm = {f[0], -f[1], f[2]}, gm = {g[0], -g[1], g[2]};
     QCOMPARE(vorzeichenAnWurzel(gm, fm, -1, -1.0 - 0x1p-52, -1.0), 1);
+}
+
+void TestAbleiten::schrankenHalten_data() {
+    QTest::addColumn<QStringList>("koeffizienten");
+    QTest::newRow("Wilkinson") << QStringList{
+        u"3628800"_s, u"-10628640"_s, u"12753576"_s, u"-8409500"_s, u"3416930"_s, u"-902055"_s,
+        u"157773"_s,  u"-18150"_s,    u"1320"_s,     u"-55"_s,      u"1"_s};
+    // (x - 0.7)^3 (x - 0.83)^3 (x - 0.85)^3 expanded: decimals no double
+    // holds, and every row cancels near the cluster.
+    QTest::newRow("Haufen") << QStringList{u"-0.120444001141625"_s,
+                                           u"1.37662481410125"_s,
+                                           u"-6.9861086481375"_s,
+                                           u"20.660925867875"_s,
+                                           u"-39.243066135"_s,
+                                           u"49.64501055"_s,
+                                           u"-41.830642"_s,
+                                           u"22.6377"_s,
+                                           u"-7.14"_s,
+                                           u"1"_s};
+    QTest::newRow("doppelt im Rauschen") << doppeltImRauschen;
+    QTest::newRow("1e-30 bis 1e30")
+        << QStringList{u"0.0000000000000000000000000000031"_s, u"-7000000000000000000000000000"_s,
+                       u"0.29"_s, u"1"_s};
+}
+
+void TestAbleiten::schrankenHalten() {
+    // Each error bound against the exact error: each scaled coefficient's
+    // distance, with every derivative's rounding carried down; and at the
+    // roots of every row, 40 doubles either side of them and across the
+    // exponents, the doubles' bound of the scaled rows and the bound in
+    // twice the digits, with the compensated steps' rounding.
+    QFETCH(QStringList, koeffizienten);
+    Hauptfenster w;
+    loesen(w, koeffizienten);
+    const int grad = static_cast<int>(koeffizienten.size()) - 1;
+    std::vector<mpq_class> c;
+    for (const QString& t : std::as_const(koeffizienten)) {
+        const Dezimalzahl d = dezimalzahl(t, t.toDouble());
+        mpz_class potenz;
+        mpz_ui_pow_ui(potenz.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(d.exponent)));
+        c.push_back(d.exponent >= 0 ? mpq_class(static_cast<long>(d.ziffern) * potenz)
+                                    : mpq_class(static_cast<long>(d.ziffern), potenz));
+    }
+    const auto betrag = [](const mpq_class& q) { return q < 0 ? mpq_class(-q) : q; };
+    const auto koeffizient = [&](int k, int j) {
+        mpz_class faktor = 1;
+        for (int i = j + 1; i <= j + k; ++i)
+            faktor *= i;
+        return mpq_class(c[static_cast<std::size_t>(j + k)] * faktor);
+    };
+    const mpq_class skala = std::ldexp(1.0, w.skala);
+    for (int k = 0; k <= grad; ++k) {
+        for (int j = 0; j <= grad - k; ++j)
+            QVERIFY2(betrag(mpq_class(w.PnomSkaliert[k][j]) - koeffizient(k, j) * skala) <=
+                         mpq_class(w.schranken[k].fehler[j]),
+                     qPrintable(u"Zeile %1, Koeffizient %2"_s.arg(k).arg(j)));
+        QList<double> punkte;
+        for (int e = -100; e <= 100; e += 7)
+            punkte << std::ldexp(1.0, e) << -std::ldexp(1.5, e);
+        for (int i = 1; i <= static_cast<int>(w.Nullstellen[k][0]); ++i) {
+            double x = w.Nullstellen[k][i], y = x;
+            punkte << x;
+            for (int j = 0; j < 40; ++j)
+                punkte << (x = std::nextafter(x, -INFINITY)) << (y = std::nextafter(y, INFINITY));
+        }
+        for (const double x : std::as_const(punkte)) {
+            mpq_class exakt = 0;
+            for (int j = grad - k; j >= 0; --j)
+                exakt = exakt * x + koeffizient(k, j);
+            const double y = w.wert(k, x);
+            if (std::isfinite(y))
+                QVERIFY2(betrag(mpq_class(y) - exakt * skala) <=
+                             mpq_class(w.fehlerSchranke(k, std::abs(x))),
+                         qPrintable(u"Zeile %1 bei %2"_s.arg(k).arg(x, 0, 'g', 17)));
+            const FeineZeilen::Wert v = w.feineZeilen().wert(k, x);
+            if (v.gueltig)
+                QVERIFY2(betrag(mpq_class(std::ldexp(v.r, -v.s)) - exakt) <=
+                             mpq_class(std::ldexp(v.fehler, -v.s)),
+                         qPrintable(u"fein: Zeile %1 bei %2"_s.arg(k).arg(x, 0, 'g', 17)));
+        }
+    }
 }
 
 QTEST_MAIN(TestAbleiten)
