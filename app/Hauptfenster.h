@@ -235,6 +235,8 @@ private:
     FeineZeilen::Grenze taylorTerm(int n, const Wurzel& w) const;
     // Whether row n shares w's root; a shared one is closed in.
     bool gemeinsameWurzel(int n, Wurzel& w);
+    // Whether row n shares w's root as a short fraction; then closed in.
+    bool gemeinsamerBruch(int n, Wurzel& w);
     int vorzeichenZwischenDoubles(int n, Wurzel& w);
     bool verfeinern(Wurzel& w) const;
     Klammer halbierenIn(int k, double a, double b, int links) const;

@@ -192,6 +192,19 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
 }
 
 double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite) {
+    // Where both are doubles, their quotient is rounded to nearest, and
+    // d q = p + f exactly, z - p exactly as well: the side from comparing
+    // z - p with f.
+    if (mpz_sizeinbase(zaehler.get_mpz_t(), 2) <= 53 &&
+        mpz_sizeinbase(nenner.get_mpz_t(), 2) <= 53) {
+        const double z = zaehler.get_d(), q = nenner.get_d();
+        const double d = z / q;
+        double p = 0.0, f = 0.0;
+        zweiProdukt(d, q, p, f);
+        const double r = z - p;
+        seite = (r > f) - (r < f);
+        return d;
+    }
     const mpq_class xi(zaehler, nenner);
     double d = xi.get_d();
     seite = cmp(xi, mpq_class(d));
@@ -209,6 +222,15 @@ namespace {
 
 constexpr long bruchGrenze = 1L << 16;
 
+mpz_class ausDoppelwort(Doppelwort z) {
+    mpz_class r = static_cast<unsigned long>(z >> 64);
+    if (r == 0)
+        return static_cast<unsigned long>(z);
+    r <<= 64;
+    r += static_cast<unsigned long>(z);
+    return r;
+}
+
 // The least integer >= a / b, for b > 0.
 mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
     mpz_class f;
@@ -216,15 +238,19 @@ mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
     return f;
 }
 
+Doppelwort aufgerundet(Doppelwort a, Doppelwort b) {
+    return (a + b - 1) / b;
+}
+
 // The fraction with the least denominator in [un / ud, vn / vd], all four
-// positive. Continued fractions: while no integer lies in
+// positive, in integers of type Z: wide enough for 4 times the largest
+// product of two of them. Continued fractions: while no integer lies in
 // [u, v], both share the next term f, and the fraction goes on in
 // [1 / (v - f), 1 / (u - f)]; the least integer there ends it. p / q and
 // r / s are the last two convergents.
-bool kettenbruch(mpz_class un, mpz_class ud, mpz_class vn, mpz_class vd, mpz_class& zaehler,
-                 mpz_class& nenner) {
-    const long grenze = bruchGrenze;
-    mpz_class p = 1, q = 0, r = 0, s = 1, f, t;
+template <class Z> bool kettenbruch(Z un, Z ud, Z vn, Z vd, Z& zaehler, Z& nenner) {
+    const Z grenze = bruchGrenze;
+    Z p = 1, q = 0, r = 0, s = 1, f, t;
     for (;;) {
         f = aufgerundet(un, ud);
         if (f * vd <= vn) {
@@ -268,12 +294,23 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     const std::int64_t u = ganzZerlegt(negativ ? -b : a, ku);
     const std::int64_t v = ganzZerlegt(negativ ? -a : b, kv);
     const long k = std::min({ku, kv, 0L});
-    mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
-    U <<= static_cast<mp_bitcnt_t>(ku - k);
-    V <<= static_cast<mp_bitcnt_t>(kv - k);
-    const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
-    if (!kettenbruch(U, n, V, n, zaehler, nenner))
-        return false;
+    // Mostly all fits in 62 bits, and 128 bits then hold every product.
+    if (-k <= 61 && std::bit_width(static_cast<std::uint64_t>(v)) + (kv - k) <= 61) {
+        const auto n = static_cast<Doppelwort>(1) << -k;
+        Doppelwort z = 0, q = 0;
+        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(u) << (ku - k), n,
+                                     static_cast<Doppelwort>(v) << (kv - k), n, z, q))
+            return false;
+        zaehler = ausDoppelwort(z);
+        nenner = ausDoppelwort(q);
+    } else {
+        mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
+        U <<= static_cast<mp_bitcnt_t>(ku - k);
+        V <<= static_cast<mp_bitcnt_t>(kv - k);
+        const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
+        if (!kettenbruch<mpz_class>(U, n, V, n, zaehler, nenner))
+            return false;
+    }
     if (negativ)
         zaehler = -zaehler;
     return true;
@@ -446,6 +483,7 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
     for (int n = 0; n <= 10; ++n) {
         zeilen[static_cast<std::size_t>(n)].clear();
         unsicherheiten[static_cast<std::size_t>(n)].clear();
+        reste[static_cast<std::size_t>(n)].clear();
         teilerGebildet[static_cast<std::size_t>(n)].fill(false);
     }
     // A common power of ten makes every coefficient and every half unit of
@@ -495,7 +533,24 @@ const Ganzpolynom& ExakteZeilen::zeile(int k) {
 }
 
 bool ExakteZeilen::nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner) {
-    return vorzeichenBeiBruch(zeile(k), zaehler, nenner) == 0;
+    // The same value modulo a prime first: where it is no multiple of the
+    // prime it is no 0, and mostly it is none.
+    const Ganzpolynom& p = zeile(k);
+    if (p.empty())
+        return true;
+    std::vector<std::uint64_t>& r = reste[static_cast<std::size_t>(k)];
+    if (r.empty())
+        r = modulo(p);
+    const std::uint64_t z = mpz_fdiv_ui(zaehler.get_mpz_t(), primzahl);
+    const std::uint64_t q = mpz_fdiv_ui(nenner.get_mpz_t(), primzahl);
+    std::uint64_t s = r.back(), potenz = 1;
+    for (std::size_t j = r.size() - 1; j-- > 0;) {
+        potenz = malModulo(potenz, q);
+        s = malModulo(s, z) + malModulo(r[j], potenz);
+        if (s >= primzahl)
+            s -= primzahl;
+    }
+    return s == 0 && vorzeichenBeiBruch(p, zaehler, nenner) == 0;
 }
 
 const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {

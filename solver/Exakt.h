@@ -68,6 +68,8 @@ struct ExakteZeilen {
 private:
     std::array<Ganzpolynom, 11> zeilen;
     std::array<Ganzpolynom, 11> unsicherheiten;
+    // The rows modulo a prime, when first asked for.
+    std::array<std::vector<std::uint64_t>, 11> reste;
     int gebildeteZeilen = 0;
     std::array<std::array<Ganzpolynom, 11>, 11> teiler;
     std::array<std::array<bool, 11>, 11> teilerGebildet{};

@@ -259,17 +259,14 @@ FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
         return {0, true, true};
     const double r = w.r;
     const double fehler = w.fehler;
-    // rand in the units of r: times 2^s; where that is subnormal it may be
-    // rounded, and counts as beyond the value only while normal.
+    // rand in the units of r: times 2^s, rounded where that is subnormal.
     const double randHier = inEinheiten(rand, w.s);
     const double schranke = oben(fehler + oben(randHier));
     if (!w.gueltig || !std::isfinite(schranke))
         return {0, false, false};
     if (std::abs(r) > schranke)
         return {r > 0 ? 1 : -1, false, false};
-    return {0,
-            randHier >= std::numeric_limits<double>::min() && oben(std::abs(r) + fehler) < randHier,
-            false};
+    return {0, randHier > 0.0 && std::abs(r) <= randHier, false};
 }
 
 FeineZeilen::Grenze FeineZeilen::taylor(int n, double weite, double breite) {

@@ -27,13 +27,9 @@ struct FeineZeilen {
         int exponent;
     };
     // The sign of row k at x where the value lies further from 0 than its
-    // error bound and rand; else 0.
-    int vorzeichen(int k, double x, Grenze rand = {0.0, 0}) {
-        return urteil(k, x, rand).vorzeichen;
-    }
-    // The same, and whether the value lies closer to 0 than rand, for
-    // certain; null: the value is 0 exactly, as where the coefficients are
-    // doubles and no step rounded.
+    // error bound and rand, else 0; innen: it lies within rand, for certain
+    // or within its bound; null: it is 0 exactly, as where the coefficients
+    // are doubles and no step rounded.
     struct Urteil {
         int vorzeichen;
         bool innen;

@@ -118,7 +118,7 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
     // has at w.wert where its value there lies beyond the Taylor term; else
     // the enclosure narrows, once the common divisor has ruled out a root
     // xi shares with row n, which no narrowing would show.
-    bool eingegrenzt = false, geteilt = false;
+    bool eingegrenzt = false, bruch = false, geteilt = false;
     for (;;) {
         if (w.links == w.rechts)
             return sicheresVorzeichen(n, w.links);
@@ -132,12 +132,16 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
             zweiSchritte(w);
             continue;
         }
-        // A root shared with row n keeps the value within every Taylor
-        // term: the common divisor tells, once the term is down to the
-        // doubles' noise or the enclosure to neighbouring doubles.
-        if (!geteilt &&
-            (FeineZeilen::inEinheiten(taylor, skala) < fehlerSchranke(n, std::abs(w.wert)) ||
-             std::nextafter(w.links, w.rechts) == w.rechts)) {
+        // A shared root is mostly a short fraction, which costs no common
+        // divisor; else that divisor tells, once the Taylor term is down to
+        // the doubles' noise or the enclosure to neighbouring doubles.
+        if (!bruch) {
+            bruch = true;
+            if (gemeinsamerBruch(n, w))
+                return 0;
+        } else if (!geteilt &&
+                   (FeineZeilen::inEinheiten(taylor, skala) < fehlerSchranke(n, std::abs(w.wert)) ||
+                    std::nextafter(w.links, w.rechts) == w.rechts)) {
             geteilt = true;
             if (gemeinsameWurzel(n, w))
                 return 0;
@@ -176,17 +180,29 @@ bool Hauptfenster::gemeinsameWurzel(int n, Wurzel& w) {
     }
     if (l == r)
         return false;
-    // The shared root is listed as the double nearest it: a short fraction
-    // mostly, told exactly once the enclosure is down to neighbouring
-    // doubles, where it is the simplest fraction between them.
+    // The shared root is listed as the double nearest it, told exactly
+    // where it is a short fraction.
     while (verfeinern(w)) {
     }
+    gemeinsamerBruch(n, w);
+    return true;
+}
+
+bool Hauptfenster::gemeinsamerBruch(int n, Wurzel& w) {
+    // Where the simplest fraction in the enclosure is a root of row
+    // w.herkunft, it is the root enclosed; where it is one of row n as
+    // well, the enclosure closes in to the doubles about it.
+    ExakteZeilen& e = exakteZeilen();
     mpz_class p, q;
-    if (w.links < w.rechts && einfachsterBruch(w.links, w.rechts, p, q) &&
-        e.nullstelleBeiBruch(w.herkunft, p, q)) {
-        int seite = 0;
-        w.wert = naechsterDouble(p, q, seite);
-    }
+    if (!(w.links < w.rechts && einfachsterBruch(w.links, w.rechts, p, q) &&
+          e.nullstelleBeiBruch(w.herkunft, p, q) && e.nullstelleBeiBruch(n, p, q)))
+        return false;
+    int seite = 0;
+    const double d = naechsterDouble(p, q, seite);
+    const double nachbar = seite == 0 ? d : std::nextafter(d, seite * HUGE_VAL);
+    w.links = std::max(w.links, std::min(d, nachbar));
+    w.rechts = std::min(w.rechts, std::max(d, nachbar));
+    w.wert = d;
     return true;
 }
 
