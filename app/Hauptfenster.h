@@ -259,8 +259,6 @@ private:
     };
     void amGezeigtenText(Wurzel& w) const;
     bool grenzeEntscheiden(Wurzel& w) const;
-    // The sign of row w.herkunft halfway between w's ends, exactly.
-    int vorzeichenInDerMitte(const Wurzel& w) const;
     // The value the report shows for x.
     double gezeigt(double x) const;
 

@@ -10,8 +10,7 @@
 namespace {
 
 constexpr double u = 0x1p-53;
-// Added to every coefficient of a bound: covers what underflow may lose,
-// both in the evaluation and in the bound's own.
+// Added to every coefficient of a bound: what underflow may lose, also in the bound's own.
 constexpr double unterlauf = 0x1p-1073;
 
 void ableitungenBilden(double (&tabelle)[13][13], int grad) {
@@ -29,53 +28,29 @@ double unten(double v) {
     return std::max(0.0, v * (1 - 0x1p-51) - 0x1p-1074);
 }
 
-// Half the gap to the next double up, times 2^skala: as far as a number
-// that rounds to v can lie from v, scaled. Halved only after the scaling,
-// since half the gap of a subnormal is no double.
+// As far as a number that rounds to v can lie from it, times 2^skala; halved after scaling.
 double halbeEinheit(double v, int skala) {
     const double a = std::abs(v);
     const double luecke = std::nextafter(a, std::numeric_limits<double>::infinity()) - a;
     return std::ldexp(luecke, skala - 1);
 }
 
-// A bound computed in doubles from nonnegative terms, made safe against
-// its own rounding.
+// A bound in doubles from nonnegative terms, safe against its own rounding.
 double sicherGerundet(double v) {
     return v * (1 + 0x1p-46);
-}
-
-// Compensated Horner, for Newton's steps: the rounding errors of every step
-// are carried along exactly and added at the end, as if computed in twice
-// the precision. std::fma is correctly rounded everywhere, so the result is
-// the same on every machine. False where a step overflowed.
-bool kompensiertHorner(const double* p, int n, double x, double& ergebnis) {
-    double s = p[n];
-    double c = 0.0;
-    for (int j = n - 1; j >= 0; --j) {
-        double produkt = 0.0, fehlerProdukt = 0.0, fehlerSumme = 0.0;
-        zweiProdukt(s, x, produkt, fehlerProdukt);
-        zweiSumme(produkt, p[j], s, fehlerSumme);
-        c = c * x + (fehlerProdukt + fehlerSumme);
-    }
-    ergebnis = s + c;
-    return std::isfinite(ergebnis);
 }
 
 } // namespace
 
 void Hauptfenster::Ableiten() {
     ableitungenBilden(Pnom, grad);
-    // The exact rows, formed again when a search needs them: every search
-    // costs the same, the first after a read-in as a repeated one.
+    // Formed anew when a search needs them, so every search costs the same.
     exakt.gebildet = false;
     fein.gebildet = false;
 
-    // A power of two brings the largest coefficient into [1, 2): exact, so
-    // the roots stay, while the values the search computes keep clear of
-    // underflow. Never so far that the leading coefficient turns subnormal
-    // or any other turns 0, which would make new roots. No derivative can
-    // overflow then: the read-in refuses an equation whose derivatives or
-    // interval bound overflow, and that leaves room for either guard.
+    // A power of two brings the largest coefficient into [1, 2): exact, so the roots stay, and the
+    // values keep clear of underflow; never so far that the leading coefficient turns subnormal or
+    // another 0. The read-in refuses equations whose derivatives could overflow.
     double groesster = 0.0;
     double kleinster = std::numeric_limits<double>::infinity();
     for (int j = 0; j <= grad; ++j) {
@@ -99,9 +74,8 @@ void Hauptfenster::Ableiten() {
 }
 
 void Hauptfenster::SchrankenBilden() {
-    // How far each scaled double may lie from the exact coefficient: the
-    // distance of row 0 from its shown number, scaled, and every rounding
-    // of the derivatives, carried down.
+    // How far each scaled double may lie from the exact coefficient: row 0's distance from its
+    // shown number and every rounding of the derivatives, carried down.
     gerundet = false;
     for (int k = 0; k <= grad; ++k) {
         Zeilenschranken& z = schranken[k];
@@ -134,8 +108,7 @@ void Hauptfenster::SchrankenBilden() {
 }
 
 void Hauptfenster::UnsicherheitBilden() {
-    // The uncertainty of the rounded coefficients, half a unit of the last
-    // digit shown, carried down the derivatives as bounds from both sides.
+    // Half a unit of each rounded coefficient's last digit, carried down as bounds from both sides.
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
         double halbeStelle = 0.0;
@@ -187,21 +160,17 @@ int Hauptfenster::sicheresVorzeichen(int k, double x) const {
 }
 
 int Hauptfenster::vorzeichenJenseits(int k, double x, FeineZeilen::Grenze rand) const {
-    // Nearly always the value in doubles lies clearly beyond rand or within
-    // it; near a root, the value in twice the digits tells, also an exact 0
-    // where the coefficients are doubles; exact integers only where neither
-    // does. rand beyond the doubles counts as infinite in them.
+    // The ladder: doubles with their bound, twice the digits (which also tell an exact 0), exact
+    // integers. rand beyond the doubles counts as infinite in them.
     const double wertHier = wert(k, x), y = std::abs(wertHier);
     const double fehler = fehlerSchranke(k, std::abs(x));
-    // rand in the units of the scaled rows: exact while normal.
     const double randHier = FeineZeilen::inEinheiten(rand, skala);
     const double schranke = randHier == 0.0 ? fehler : oben(fehler + oben(randHier));
     if (y > schranke && y <= std::numeric_limits<double>::max()) {
         ++entschieden.doubles;
         return vorzeichen(wertHier);
     }
-    // A value within rand in doubles mostly lies within it: narrowing, not
-    // a finer stage, then shows its sign.
+    // Within rand in doubles: narrowing, not a finer stage, will show the sign.
     if (y <= randHier && y > 0x1p-900 && randHier <= std::numeric_limits<double>::max()) {
         ++entschieden.doubles;
         return 0;
@@ -249,15 +218,12 @@ bool Hauptfenster::IstNull(double v) const {
 }
 
 bool Hauptfenster::IstNullstelle(int k, double x) const {
-    // A root of the equation as shown: exactly where every coefficient is
-    // exact, within the shown uncertainty where some is rounded.
+    // Exactly where every coefficient is exact, within the shown uncertainty where some is rounded.
     return gerundet ? innerhalbUnsicherheit(k, x) : sicheresVorzeichen(k, x) == 0;
 }
 
 double Hauptfenster::genauerWert(int k, double x) const {
-    double ergebnis = 0.0;
     // Where a step overflowed, its error terms are NaN: plain Horner then.
-    if (!kompensiertHorner(PnomSkaliert[k], grad - k, x, ergebnis))
-        return wert(k, x);
-    return ergebnis;
+    const double r = kompensiert<true>(PnomSkaliert[k], nullptr, nullptr, grad - k, x).r;
+    return std::isfinite(r) ? r : wert(k, x);
 }

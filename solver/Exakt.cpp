@@ -16,7 +16,7 @@ mpz_class zehnHoch(int n) {
     return z;
 }
 
-// x = z * 2^k with z odd, or z = 0.
+// x = z 2^k with z odd, or z = 0.
 std::int64_t ganzZerlegt(double x, long& k) {
     int e = 0;
     const double m = std::frexp(x, &e);
@@ -33,10 +33,8 @@ void zerlegen(double x, mpz_class& z, long& k) {
     z = static_cast<long>(ganzZerlegt(x, k));
 }
 
-// p(x) times 2^(f n), where x = z / 2^f and n + 1 is p's length: an
-// integer with the sign of p(x). With betrag, p is evaluated at |x|. Room
-// for the largest term is taken at once: growing it step by step cost more
-// than the products.
+// p(x) 2^(f n), where x = z / 2^f and p has degree n: an integer with p(x)'s sign; with betrag at
+// |x|. Room for the largest term is taken at once, cheaper than growing it.
 mpz_class homogen(const Ganzpolynom& p, const mpz_class& z, long k, bool betrag) {
     if (p.empty())
         return 0;
@@ -72,7 +70,7 @@ void kuerzen(Ganzpolynom& p) {
         p.pop_back();
 }
 
-// Divided by the gcd of its coefficients, the highest one positive.
+// Divided by its content, the highest coefficient positive.
 Ganzpolynom primitiv(Ganzpolynom p) {
     kuerzen(p);
     if (p.empty())
@@ -87,7 +85,7 @@ Ganzpolynom primitiv(Ganzpolynom p) {
     return p;
 }
 
-// The remainder of a after division by b, up to a constant factor.
+// The remainder of a by b, up to a constant factor.
 Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
     while (!a.empty() && a.size() >= b.size()) {
         const std::size_t d = a.size() - b.size();
@@ -99,73 +97,8 @@ Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
             mpz_submul(a[i + d].get_mpz_t(), la.get_mpz_t(), b[i].get_mpz_t());
         kuerzen(a);
     }
-    // Its content taken out once: the steps above grow it by a factor lb
-    // each, fewer than the content's gcds would cost.
+    // The content taken out once, cheaper than at every step.
     return primitiv(std::move(a));
-}
-
-// Arithmetic modulo the prime 2^61 - 1.
-constexpr std::uint64_t primzahl = (std::uint64_t{1} << 61) - 1;
-
-__extension__ using Doppelwort = unsigned __int128;
-
-std::uint64_t malModulo(std::uint64_t a, std::uint64_t b) {
-    const Doppelwort p = static_cast<Doppelwort>(a) * b;
-    const std::uint64_t s =
-        static_cast<std::uint64_t>(p & primzahl) + static_cast<std::uint64_t>(p >> 61);
-    return s >= primzahl ? s - primzahl : s;
-}
-
-std::uint64_t inversModulo(std::uint64_t a) {
-    std::uint64_t ergebnis = 1;
-    for (std::uint64_t e = primzahl - 2; e > 0; e >>= 1, a = malModulo(a, a))
-        if (e & 1)
-            ergebnis = malModulo(ergebnis, a);
-    return ergebnis;
-}
-
-std::vector<std::uint64_t> modulo(const Ganzpolynom& p) {
-    std::vector<std::uint64_t> r(p.size());
-    for (std::size_t j = 0; j < p.size(); ++j)
-        r[j] = mpz_fdiv_ui(p[j].get_mpz_t(), primzahl);
-    return r;
-}
-
-// The degree of gcd(a, b) modulo a prime, or -1 where the prime divides a
-// leading coefficient: else the true gcd, which divides both there as
-// well, has at most that degree, and mostly the same. 0 means no common
-// factor: the rows of a random equation share none, and this spares the
-// exact Euclid on their growing coefficients.
-int gcdGradModulo(const Ganzpolynom& a, const Ganzpolynom& b) {
-    if (a.empty() || b.empty())
-        return -1;
-    std::vector<std::uint64_t> x = modulo(a), y = modulo(b);
-    if (x.back() == 0 || y.back() == 0)
-        return -1;
-    const auto kuerzenModulo = [](std::vector<std::uint64_t>& p) {
-        while (!p.empty() && p.back() == 0)
-            p.pop_back();
-    };
-    if (x.size() < y.size())
-        std::swap(x, y);
-    while (y.size() > 1) {
-        // x mod y, y made monic.
-        const std::uint64_t inv = inversModulo(y.back());
-        while (x.size() >= y.size()) {
-            const std::uint64_t faktor = malModulo(x.back(), inv);
-            const std::size_t d = x.size() - y.size();
-            for (std::size_t i = 0; i < y.size(); ++i) {
-                const std::uint64_t abzug = malModulo(faktor, y[i]);
-                std::uint64_t& c = x[i + d];
-                c = c >= abzug ? c - abzug : c + primzahl - abzug;
-            }
-            kuerzenModulo(x);
-        }
-        std::swap(x, y);
-        if (y.empty())
-            return static_cast<int>(x.size()) - 1;
-    }
-    return 0;
 }
 
 } // namespace
@@ -192,19 +125,6 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
 }
 
 double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite) {
-    // Where both are doubles, their quotient is rounded to nearest, and
-    // d q = p + f exactly, z - p exactly as well: the side from comparing
-    // z - p with f.
-    if (mpz_sizeinbase(zaehler.get_mpz_t(), 2) <= 53 &&
-        mpz_sizeinbase(nenner.get_mpz_t(), 2) <= 53) {
-        const double z = zaehler.get_d(), q = nenner.get_d();
-        const double d = z / q;
-        double p = 0.0, f = 0.0;
-        zweiProdukt(d, q, p, f);
-        const double r = z - p;
-        seite = (r > f) - (r < f);
-        return d;
-    }
     const mpq_class xi(zaehler, nenner);
     double d = xi.get_d();
     seite = cmp(xi, mpq_class(d));
@@ -218,68 +138,7 @@ double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& s
     return d;
 }
 
-namespace {
-
 constexpr long bruchGrenze = 1L << 16;
-
-mpz_class ausDoppelwort(Doppelwort z) {
-    mpz_class r = static_cast<unsigned long>(z >> 64);
-    if (r == 0)
-        return static_cast<unsigned long>(z);
-    r <<= 64;
-    r += static_cast<unsigned long>(z);
-    return r;
-}
-
-// The least integer >= a / b, for b > 0.
-mpz_class aufgerundet(const mpz_class& a, const mpz_class& b) {
-    mpz_class f;
-    mpz_cdiv_q(f.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
-    return f;
-}
-
-Doppelwort aufgerundet(Doppelwort a, Doppelwort b) {
-    return (a + b - 1) / b;
-}
-
-// The fraction with the least denominator in [un / ud, vn / vd], all four
-// positive, in integers of type Z: wide enough for 4 times the largest
-// product of two of them. Continued fractions: while no integer lies in
-// [u, v], both share the next term f, and the fraction goes on in
-// [1 / (v - f), 1 / (u - f)]; the least integer there ends it. p / q and
-// r / s are the last two convergents.
-template <class Z> bool kettenbruch(Z un, Z ud, Z vn, Z vd, Z& zaehler, Z& nenner) {
-    const Z grenze = bruchGrenze;
-    Z p = 1, q = 0, r = 0, s = 1, f, t;
-    for (;;) {
-        f = aufgerundet(un, ud);
-        if (f * vd <= vn) {
-            nenner = f * q + s;
-            if (nenner > grenze)
-                return false;
-            zaehler = f * p + r;
-            return true;
-        }
-        f -= 1;
-        t = f * q + s;
-        if (t > grenze)
-            return false;
-        s = q;
-        q = t;
-        t = f * p + r;
-        r = p;
-        p = t;
-        // u' = vd / (vn - f vd), v' = ud / (un - f ud).
-        t = un - f * ud;
-        un = vd;
-        vd = ud;
-        ud = vn - f * un;
-        vn = vd;
-        vd = t;
-    }
-}
-
-} // namespace
 
 bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner) {
     if (a <= 0 && b >= 0) {
@@ -287,48 +146,46 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
         nenner = 1;
         return true;
     }
-    // Both ends as integers over one power of two: [u, v] = [U, V] / 2^k,
-    // positive.
+    // Continued fractions on [u, v], both positive: while no integer lies between, both share the
+    // next term f and go on in [1 / (v - f), 1 / (u - f)]. p / q and r / s: the last convergents.
     const bool negativ = b < 0;
-    long ku = 0, kv = 0;
-    const std::int64_t u = ganzZerlegt(negativ ? -b : a, ku);
-    const std::int64_t v = ganzZerlegt(negativ ? -a : b, kv);
-    const long k = std::min({ku, kv, 0L});
-    // Mostly all fits in 62 bits, and 128 bits then hold every product.
-    if (-k <= 61 && std::bit_width(static_cast<std::uint64_t>(v)) + (kv - k) <= 61) {
-        const auto n = static_cast<Doppelwort>(1) << -k;
-        Doppelwort z = 0, q = 0;
-        if (!kettenbruch<Doppelwort>(static_cast<Doppelwort>(u) << (ku - k), n,
-                                     static_cast<Doppelwort>(v) << (kv - k), n, z, q))
+    const mpq_class u(negativ ? -b : a), v(negativ ? -a : b);
+    mpz_class un = u.get_num(), ud = u.get_den(), vn = v.get_num(), vd = v.get_den();
+    mpz_class p = 1, q = 0, r = 0, s = 1, f, t;
+    for (;;) {
+        mpz_cdiv_q(f.get_mpz_t(), un.get_mpz_t(), ud.get_mpz_t());
+        if (f * vd <= vn)
+            break;
+        f -= 1;
+        t = f * q + s;
+        if (t > bruchGrenze)
             return false;
-        zaehler = ausDoppelwort(z);
-        nenner = ausDoppelwort(q);
-    } else {
-        mpz_class U = static_cast<long>(u), V = static_cast<long>(v);
-        U <<= static_cast<mp_bitcnt_t>(ku - k);
-        V <<= static_cast<mp_bitcnt_t>(kv - k);
-        const mpz_class n = mpz_class(1) << static_cast<mp_bitcnt_t>(-k);
-        if (!kettenbruch<mpz_class>(U, n, V, n, zaehler, nenner))
-            return false;
+        s = std::exchange(q, t);
+        t = f * p + r;
+        r = std::exchange(p, t);
+        t = un - f * ud;
+        un = vd;
+        vd = ud;
+        ud = vn - f * un;
+        vn = vd;
+        vd = t;
     }
+    nenner = f * q + s;
+    zaehler = f * p + r;
     if (negativ)
         zaehler = -zaehler;
-    return true;
+    return nenner <= bruchGrenze;
 }
 
 namespace {
 
-// One leap towards the simple root of f in (A, B) 2^k, where f has the sign
-// fa at A and f1 is f': Newton's step from the midpoint, and the signs at
-// the ends of a bracket about 2^-s as wide as [A, B] around it. Where they
-// show the root inside, [A, B] 2^k becomes that bracket. Near the root each
-// leap doubles the bits, where halving gains one at a time with ever longer
-// numbers.
+// One leap towards the simple root of f in (A, B) 2^k, f of sign fa at A, f1 = f': Newton's step
+// from the midpoint and a bracket 2^-s as wide around it, taken where its ends' signs hold the
+// root. Each leap doubles the bits, where halving gains one with ever longer numbers.
 bool sprung(const Ganzpolynom& f, const Ganzpolynom& f1, int fa, mpz_class& A, mpz_class& B,
             long& k, long s) {
     const mpz_class breite = B - A;
-    // The bracket's half width 2^e on a grid of 2^kk, as fine as the
-    // midpoint's at least.
+    // The bracket's half width 2^e on a grid 2^kk at least as fine as the midpoint's.
     const long e = k + static_cast<long>(mpz_sizeinbase(breite.get_mpz_t(), 2)) - 1 - s;
     const long kk = std::min(k - 1, e);
     const auto schieben = static_cast<mp_bitcnt_t>(k - kk);
@@ -336,8 +193,7 @@ bool sprung(const Ganzpolynom& f, const Ganzpolynom& f1, int fa, mpz_class& A, m
     const mpz_class steigung = homogen(f1, m, kk, false);
     if (steigung == 0)
         return false;
-    // f(m) / f'(m) in units of 2^kk, as the powers of two of the two
-    // homogeneous values differ by one of them.
+    // f(m) / f'(m) in units of 2^kk.
     mpz_class schritt;
     mpz_tdiv_q(schritt.get_mpz_t(), homogen(f, m, kk, false).get_mpz_t(), steigung.get_mpz_t());
     const mpz_class halb = mpz_class(1) << static_cast<mp_bitcnt_t>(e - kk);
@@ -354,8 +210,7 @@ bool sprung(const Ganzpolynom& f, const Ganzpolynom& f1, int fa, mpz_class& A, m
 } // namespace
 
 int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b) {
-    // Both ends as integers over one power of two, x = X 2^k with k <= 0,
-    // so that every midpoint is (A + B) 2^(k - 1).
+    // Both ends as A 2^k, B 2^k with k <= 0, each midpoint (A + B) 2^(k - 1).
     mpz_class A, B;
     long ka = 0, kb = 0;
     zerlegen(a, A, ka);
@@ -363,8 +218,8 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
     long k = std::min({ka, kb, 0L});
     A <<= static_cast<mp_bitcnt_t>(ka - k);
     B <<= static_cast<mp_bitcnt_t>(kb - k);
-    // Where g' vanishes, g changes by at most K h^2 / 2 within h of xi, K
-    // the bound sum |j (j - 1) g_j| R^(j - 2) of g'' for |x| <= R.
+    // Where g' vanishes, g changes by at most K h^2 / 2 within h of xi, K = sum |j (j - 1) g_j|
+    // R^(j - 2).
     const long n = static_cast<long>(g.size()) - 1;
     if (n < 2)
         return g.empty() ? 0 : sgn(g[0]);
@@ -375,8 +230,7 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
     Ganzpolynom f1;
     for (std::size_t j = 1; j < f.size(); ++j)
         f1.push_back(f[j] * static_cast<unsigned long>(j));
-    // The bits a leap tries to gain: doubled after each that holds, halved
-    // after each that fails, when one halving goes instead.
+    // The bits a leap tries: doubled after one that holds, halved after one that fails.
     long bits = 8;
     for (;;) {
         const mpz_class M = A + B;
@@ -384,8 +238,7 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
         const mpz_class G = homogen(g, M, k - 1, false);
         if (sf == 0)
             return sgn(G);
-        // With h = (B - A) 2^(k - 1), and G and K over their powers of two:
-        // |g(m)| > K h^2 / 2 is |G| 2^(3 - n) > (B - A)^2 K.
+        // |g(m)| > K h^2 / 2 with h = (B - A) 2^(k - 1), over the powers of two.
         const mpz_class breite = B - A;
         mpz_class rechts =
             breite * breite * homogen(kruemmung, abs(A) > abs(B) ? abs(A) : abs(B), k, true);
@@ -401,7 +254,6 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
             continue;
         }
         bits = std::max(1L, bits / 2);
-        // The half that holds xi, one bit further down.
         if (sf == fa) {
             A = M;
             B <<= 1;
@@ -417,7 +269,6 @@ bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
     mpz_class z;
     long k = 0;
     zerlegen(x, z, k);
-    // Both homogenised to the same length.
     Ganzpolynom pp = p, uu = u;
     const std::size_t laenge = std::max(pp.size(), uu.size());
     pp.resize(laenge);
@@ -448,25 +299,6 @@ double wertBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) {
 }
 
 Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
-    // Powers of x apart: a root at 0 is common to every row it is a root
-    // of, and what remains then mostly shares nothing.
-    kuerzen(a);
-    kuerzen(b);
-    const auto nullen = [](const Ganzpolynom& p) {
-        return static_cast<std::size_t>(
-            std::find_if(p.begin(), p.end(), [](const mpz_class& c) { return c != 0; }) -
-            p.begin());
-    };
-    const std::size_t na = nullen(a), nb = nullen(b);
-    if (!a.empty() && !b.empty() && (na > 0 || nb > 0)) {
-        a.erase(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(na));
-        b.erase(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(nb));
-        Ganzpolynom g = ggT(std::move(a), std::move(b));
-        g.insert(g.begin(), std::min(na, nb), mpz_class(0));
-        return g;
-    }
-    if (gcdGradModulo(a, b) == 0)
-        return {1};
     a = primitiv(std::move(a));
     b = primitiv(std::move(b));
     if (a.size() < b.size())
@@ -483,11 +315,9 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
     for (int n = 0; n <= 10; ++n) {
         zeilen[static_cast<std::size_t>(n)].clear();
         unsicherheiten[static_cast<std::size_t>(n)].clear();
-        reste[static_cast<std::size_t>(n)].clear();
         teilerGebildet[static_cast<std::size_t>(n)].fill(false);
     }
-    // A common power of ten makes every coefficient and every half unit of
-    // a last digit an integer.
+    // One power of ten makes every coefficient and every half unit of a last digit an integer.
     int unten = 0;
     bool erste = true;
     bool gerundet = false;
@@ -533,24 +363,7 @@ const Ganzpolynom& ExakteZeilen::zeile(int k) {
 }
 
 bool ExakteZeilen::nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner) {
-    // The same value modulo a prime first: where it is no multiple of the
-    // prime it is no 0, and mostly it is none.
-    const Ganzpolynom& p = zeile(k);
-    if (p.empty())
-        return true;
-    std::vector<std::uint64_t>& r = reste[static_cast<std::size_t>(k)];
-    if (r.empty())
-        r = modulo(p);
-    const std::uint64_t z = mpz_fdiv_ui(zaehler.get_mpz_t(), primzahl);
-    const std::uint64_t q = mpz_fdiv_ui(nenner.get_mpz_t(), primzahl);
-    std::uint64_t s = r.back(), potenz = 1;
-    for (std::size_t j = r.size() - 1; j-- > 0;) {
-        potenz = malModulo(potenz, q);
-        s = malModulo(s, z) + malModulo(r[j], potenz);
-        if (s >= primzahl)
-            s -= primzahl;
-    }
-    return s == 0 && vorzeichenBeiBruch(p, zaehler, nenner) == 0;
+    return vorzeichenBeiBruch(zeile(k), zaehler, nenner) == 0;
 }
 
 const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {

@@ -14,21 +14,18 @@ namespace {
 
 constexpr double u = 0x1p-53;
 
-// (hoch + tief) 2^exponent, |hoch| in [0.5, 1) or 0 and |tief| at most half
-// a unit in hoch's last place: a number of 106 bits whose exponent no
-// double limits.
+// (hoch + tief) 2^exponent, |hoch| in [0.5, 1) or 0: 106 bits whose exponent no double limits.
 struct Paar {
     double hoch = 0.0, tief = 0.0;
     int exponent = 0;
 };
 
-// 2^k for a k within the normal exponents.
+// 2^k for a normal k.
 double zweiHoch(int k) {
     return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
 }
 
-// v = y 2^e with |y| in [0.5, 1), as std::frexp gives it; without its call
-// for a normal v.
+// std::frexp, without its call for a normal v.
 double zerlegt(double v, int& e) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
     const int roh = static_cast<int>((bits >> 52) & 0x7ff);
@@ -39,8 +36,7 @@ double zerlegt(double v, int& e) {
                                  (std::uint64_t{1022} << 52));
 }
 
-// v 2^k, as std::ldexp would give it, rounded where it turns subnormal;
-// without its call where 2^k is a double.
+// std::ldexp, without its call where 2^k is a double.
 double malZweiHoch(double v, int k) {
     return k >= -1022 && k <= 1023 ? v * zweiHoch(k) : std::ldexp(v, k);
 }
@@ -84,8 +80,7 @@ constexpr Paar zehnerPotenzen[2][9] = {{{0x1.4000000000000p-1, 0.0, 4},
                                         {0x1.bba08cf8c979dp-1, -0x1.afa9c1a60497dp-55, -425},
                                         {0x1.8062864ac6f43p-1, 0x1.39fa911155ff0p-56, -850}}};
 
-// z 10^e for |e| < 512, from at most nine of the powers above: within
-// 2^-98 of the exact number, relatively.
+// z 10^e for |e| < 512, within 2^-98 relatively.
 Paar mitZehnerPotenz(Paar z, int e) {
     const auto& tabelle = zehnerPotenzen[e < 0 ? 1 : 0];
     const unsigned n = static_cast<unsigned>(std::abs(e));
@@ -108,14 +103,12 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
             brauchbar = false;
             return;
         }
-        // A normal double that is the decimal is taken as it is, exactly.
         if (d.wieDouble && std::isnormal(d.wert)) {
             const Paar c = normiert(d.wert, 0.0, 0);
             zeilen[0][j] = {c.hoch, c.tief, 0.0, c.exponent};
             continue;
         }
-        // At most 17 digits: their rounding to a double and its remainder
-        // are both exact.
+        // At most 17 digits: their double and its remainder are exact.
         const auto h = static_cast<double>(d.ziffern);
         const auto t = static_cast<double>(d.ziffern - static_cast<std::int64_t>(h));
         const Paar c = d.ziffern == 0 ? Paar{} : mitZehnerPotenz(normiert(h, t, 0), d.exponent);
@@ -133,8 +126,7 @@ FeineZeilen::Koeffizient FeineZeilen::mal(const Koeffizient& v, int faktor) {
     const double ft = f * v.tief;
     zweiSumme(e, ft, e2, fehler);
     const Paar c = normiert(p, e2, v.exponent);
-    // An exact coefficient stays exact where neither step rounded; else the
-    // two roundings, in the units of the new exponent.
+    // Exact stays exact where neither step rounded; else the two roundings, in the new units.
     const bool genau =
         v.abstand == 0.0 && fehler == 0.0 && (v.tief == 0.0 || std::fma(f, v.tief, -ft) == 0.0);
     double a = 0.0;
@@ -152,11 +144,8 @@ void FeineZeilen::zeilenBis(int k) {
 }
 
 const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
-    // x = y 2^e with |y| in [0.5, 1), and the coefficients of the row in y
-    // times 2^s, the largest in [0.5, 1): no power of y then over- or
-    // underflows, whatever the sizes of x and of the coefficients. At 0
-    // only the constant counts. The points a root is narrowed with mostly
-    // share their exponent: each row keeps the last scaling.
+    // The row's largest term scaled into [0.5, 1): no power of y over- or underflows. The points of
+    // one root mostly share their exponent, so each row keeps its last scaling.
     int e = 0;
     const double y = zerlegt(x, e);
     Skaliert& r = zuletzt[k];
@@ -189,55 +178,13 @@ const FeineZeilen::Skaliert& FeineZeilen::skaliert(int k, double x) {
             r.t[j] = std::ldexp(c[j].tief, z);
             r.a[j] = std::ldexp(c[j].abstand, z) + 0x1p-1073;
         }
-        // Exact where the coefficient is one double, exact, and stays a
-        // normal one: a power of two then scales it without rounding.
+        // Exact where the coefficient is one exact double that stays normal.
         r.genau = r.genau && (j > n || c[j].hoch == 0.0 ||
                               (c[j].abstand == 0.0 && c[j].tief == 0.0 &&
                                std::abs(r.h[j]) >= std::numeric_limits<double>::min()));
     }
     return r;
 }
-
-namespace {
-
-// Compensated Horner over both parts of the scaled coefficients h + t at y:
-// the rounding errors of the steps and the low parts go along in c, b
-// bounds what c's own rounding can miss, also near underflow, and d what
-// the coefficients miss of the exact ones. Where every coefficient is one
-// exact double (genau), t and a are 0 and left out, and a value of 0 with no
-// step rounded is 0 exactly.
-struct Horner {
-    double r, b, d;
-    bool null;
-};
-
-template <bool genau>
-Horner kompensiert(const double* h, const double* t, const double* a, int n, double y) {
-    const double ay = std::abs(y);
-    double v = h[n], c = genau ? 0.0 : t[n], b = genau ? 0.0 : std::abs(t[n]);
-    double d = genau ? 0.0 : a[n];
-    bool ohneRundung = genau;
-    for (int j = n - 1; j >= 0; --j) {
-        double p = 0.0, fp = 0.0, fs = 0.0;
-        if constexpr (genau)
-            // A product's error tells only where no part of it underflowed.
-            ohneRundung = ohneRundung && (v == 0.0 || std::abs(v * y) >= 0x1p-969);
-        zweiProdukt(v, y, p, fp);
-        zweiSumme(p, h[j], v, fs);
-        if constexpr (genau) {
-            c = c * y + (fp + fs);
-            b = b * ay + ((std::abs(fp) + std::abs(fs)) + 0x1p-1021);
-            ohneRundung = ohneRundung && fp == 0.0 && fs == 0.0;
-        } else {
-            c = c * y + ((fp + fs) + t[j]);
-            b = b * ay + ((std::abs(fp) + std::abs(fs)) + std::abs(t[j]) + 0x1p-1021);
-            d = d * ay + a[j];
-        }
-    }
-    return {v + c, b, d, ohneRundung && v == 0.0};
-}
-
-} // namespace
 
 FeineZeilen::Wert FeineZeilen::wert(int k, double x) {
     if (!brauchbar || !std::isfinite(x))
@@ -259,7 +206,6 @@ FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
         return {0, true, true};
     const double r = w.r;
     const double fehler = w.fehler;
-    // rand in the units of r: times 2^s, rounded where that is subnormal.
     const double randHier = inEinheiten(rand, w.s);
     const double schranke = oben(fehler + oben(randHier));
     if (!w.gueltig || !std::isfinite(schranke))
@@ -270,8 +216,7 @@ FeineZeilen::Urteil FeineZeilen::urteil(int k, double x, Grenze rand) {
 }
 
 FeineZeilen::Grenze FeineZeilen::taylor(int n, double weite, double breite) {
-    // Row n + 2 is bounded by its coefficients' sizes at weite; the result
-    // is mantisse 2^exponent, so that it may lie beyond the doubles.
+    // Row n + 2 bounded by its coefficients' sizes at weite.
     if (!brauchbar || !std::isfinite(weite) || !std::isfinite(breite))
         return {std::numeric_limits<double>::infinity(), 0};
     const int k = n + 2;

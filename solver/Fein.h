@@ -1,15 +1,10 @@
 #pragma once
 
-// A filter between the doubles and the exact rows. Near a root the doubles
-// cannot tell a sign where the coefficients are decimals no double holds,
-// and where the roots are huge or tiny their values over- or underflow;
-// the exact rows then cost a thousand times more. Here each coefficient of
-// the equation as shown and of its derivatives is the sum of two doubles,
-// within a known distance of the exact number, with an exponent of its own;
-// at each x, x and the coefficients are scaled by powers of two so that no
-// step over- or underflows: a value in about 106 bits with an error bound,
-// computed the same way on every machine, that tells nearly every sign the
-// exact rows would.
+// Twice the digits, between the doubles and the exact rows: each coefficient of the equation as
+// shown and of its derivatives is two doubles within a known distance of the exact number, with an
+// exponent of its own, and x and the row are scaled by powers of two so that nothing over- or
+// underflows. A value in about 106 bits with an error bound tells nearly every sign the exact rows
+// would, at a thousandth of their cost.
 
 #include "Exakt.h"
 
@@ -18,26 +13,22 @@
 
 struct FeineZeilen {
     bool gebildet = false;
-    // From the shown decimals, in doubles alone; the derivatives when first
-    // asked for.
+    // From the shown decimals; the derivatives when first asked for.
     void bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad);
     // mantisse 2^exponent: a bound that may lie beyond the doubles.
     struct Grenze {
         double mantisse;
         int exponent;
     };
-    // The sign of row k at x where the value lies further from 0 than its
-    // error bound and rand, else 0; innen: it lies within rand, for certain
-    // or within its bound; null: it is 0 exactly, as where the coefficients
-    // are doubles and no step rounded.
+    // The sign of row k at x where it lies beyond its bound and rand; innen: within rand, for
+    // certain or within the bound; null: 0 exactly, where no step rounded.
     struct Urteil {
         int vorzeichen;
         bool innen;
         bool null;
     };
     Urteil urteil(int k, double x, Grenze rand);
-    // Row k at x as r 2^-s, within fehler 2^-s of the exact value; null
-    // where it is 0 exactly; gueltig where it and its bound are finite.
+    // Row k at x as r 2^-s, within fehler 2^-s; gueltig where both are finite.
     struct Wert {
         double r, fehler;
         int s;
@@ -49,17 +40,14 @@ struct FeineZeilen {
         return g.mantisse == 0.0 || g.exponent + s == 0 ? g.mantisse
                                                         : std::ldexp(g.mantisse, g.exponent + s);
     }
-    // How far row n may lie from its value at a root of row n + 1 within
-    // breite of it, for |x| <= weite: half of breite squared times a bound
-    // of row n + 2.
+    // A bound of row n's change within breite of a root of row n + 1, for |x| <= weite.
     Grenze taylor(int n, double weite, double breite);
 
 private:
     int grad = 0;
     // Every shown exponent within the table of powers of ten.
     bool brauchbar = false;
-    // (hoch + tief) 2^exponent, at most abstand 2^exponent from the exact
-    // coefficient; |hoch| in [0.5, 1) or 0.
+    // (hoch + tief) 2^exponent, within abstand 2^exponent; |hoch| in [0.5, 1) or 0.
     struct Koeffizient {
         double hoch, tief, abstand;
         int exponent;
@@ -68,8 +56,7 @@ private:
     int gebildeteZeilen = 0;
     void zeilenBis(int k);
     static Koeffizient mal(const Koeffizient& v, int faktor);
-    // Row k's coefficients in y, where x = y 2^e, times 2^s, and their
-    // distances from the exact ones.
+    // Row k in y, where x = y 2^e, times 2^s, and the distances from the exact coefficients.
     struct Skaliert {
         int k = -1, e = 0, s = 0;
         bool null = false;

@@ -7,9 +7,8 @@
 
 namespace {
 
-// Between 1e-9 and 1e5, x 1e10 in doubles lies within 1/16 of the exact
-// product: where that leaves no doubt how it rounds, n is x in units of the
-// tenth decimal as the report shows it, without the text.
+// Between 1e-9 and 1e5, x 1e10 in doubles lies within 1/16 of the exact product: where that
+// leaves no doubt how it rounds, n is x in units of the report's tenth decimal.
 bool zehntelMilliardstelSicher(double x, double& n) {
     const double z = x * 1e10;
     n = std::round(z);
@@ -19,8 +18,7 @@ bool zehntelMilliardstelSicher(double x, double& n) {
 } // namespace
 
 void Hauptfenster::NullstellenBerechnen() {
-    // The linear derivative has its root in closed form; its enclosure is
-    // made exact.
+    // The linear derivative's root in closed form, its enclosure made exact.
     const int g = grad;
     Wurzel& linear = wurzeln[g - 1][0];
     const double x = -Pnom[g - 1][0] / Pnom[g - 1][1];
@@ -38,9 +36,7 @@ void Hauptfenster::NullstellenBerechnen() {
     }
     Nullstellen[g - 1][0] = 1.0;
     Nullstellen[g - 1][1] = linear.wert;
-    // The roots of each derivative cut the interval into pieces on which
-    // the row above is monotone: at most one root a piece, and one at a cut
-    // point where the derivative has a root as well.
+    // Each derivative's roots cut the interval into pieces where the row above is monotone.
     for (int n = g - 2; n >= 0; --n)
         zeileLoesen(n, schnittpunkteBilden(n));
 }
@@ -58,10 +54,8 @@ int Hauptfenster::schnittpunkteBilden(int n) {
             Nullstellen[n + 1][i] = w.wert;
         }
     }
-    // Where some coefficient is rounded, a cut point is a root also when
-    // the value there is within the shown uncertainty: the multiple root
-    // that rounding split or made complex. Not beside a root of the
-    // equation as shown, which would only add one.
+    // With a rounded coefficient a cut point within the shown uncertainty is a root too: the
+    // multiple root rounding split or made complex. Not beside a root of the equation as shown.
     if (gerundet) {
         const auto exakt = schnitte;
         for (int i = 1; i + 1 < punkte; ++i)
@@ -90,12 +84,8 @@ void Hauptfenster::zeileLoesen(int n, int punkte) {
         if (s.vorzeichen * schnitte[i + 1].vorzeichen < 0 && s.x < schnitte[i + 1].x)
             kandidaten[anzahl++] = stueckWurzel(n, s.x, schnitte[i + 1].x, s.vorzeichen);
     }
-    // The listed roots closer than the merge distance are listed once, the
-    // first, each shown as its exact value rounds. A derivative keeps every
-    // root as a cut point, however close, so that each piece below stays
-    // monotone. The row cannot overflow: of the cut points, each piece
-    // between two that are no roots gives at most one root, and no piece
-    // beside a root gives any.
+    // Listed roots closer than the merge distance are listed once; a derivative keeps every root as
+    // a cut point, however close, so each piece below stays monotone.
     const double abstand = n == 0 ? 0.00001 : 0.0;
     int behalten = 0;
     for (int i = 0; i < anzahl; ++i) {
@@ -114,10 +104,9 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
     // A root only within the uncertainty stands for itself.
     if (w.unsicher)
         return sicheresVorzeichen(n, w.wert);
-    // w encloses a root xi of row n + 1. Row n has the sign at xi that it
-    // has at w.wert where its value there lies beyond the Taylor term; else
-    // the enclosure narrows, once the common divisor has ruled out a root
-    // xi shares with row n, which no narrowing would show.
+    // Row n has at xi, the root of row n + 1 in w, the sign it has at w.wert beyond the Taylor
+    // term; else w narrows, once a root shared with row n is ruled out, which no narrowing would
+    // show.
     bool eingegrenzt = false, bruch = false, geteilt = false;
     for (;;) {
         if (w.links == w.rechts)
@@ -126,15 +115,13 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
         if (const int s = vorzeichenJenseits(n, w.wert, taylor))
             return s;
         if (!eingegrenzt) {
-            // Where the noise stopped the halving early, two signs at
-            // Newton's root mostly close the enclosure in enough.
+            // Where the noise stopped the halving early, two steps mostly close in enough.
             eingegrenzt = true;
             zweiSchritte(w);
             continue;
         }
-        // A shared root is mostly a short fraction, which costs no common
-        // divisor; else that divisor tells, once the Taylor term is down to
-        // the doubles' noise or the enclosure to neighbouring doubles.
+        // A shared root is mostly a short fraction; else the common divisor tells, once the Taylor
+        // term is down to the doubles' noise or w to neighbouring doubles.
         if (!bruch) {
             bruch = true;
             if (gemeinsamerBruch(n, w))
@@ -152,10 +139,8 @@ int Hauptfenster::vorzeichenAmSchnitt(int n, Wurzel& w) {
 }
 
 FeineZeilen::Grenze Hauptfenster::taylorTerm(int n, const Wurzel& w) const {
-    // Since row n + 1 vanishes at xi, row n differs at w.wert from its value
-    // at xi by at most half the width squared times a bound of row n + 2
-    // over the enclosure; in twice the digits where the doubles' range
-    // cannot hold that bound.
+    // Row n differs at w.wert from its value at xi by at most half the width squared times a bound
+    // of row n + 2; in twice the digits where doubles cannot hold that.
     const double breite = oben(w.rechts - w.links);
     const double weite = std::max(std::abs(w.links), std::abs(w.rechts));
     const double kruemmung = horner(schranken[n + 2].betrag, grad - n - 2, weite) * (1 + 0x1p-46);
@@ -166,8 +151,7 @@ FeineZeilen::Grenze Hauptfenster::taylorTerm(int n, const Wurzel& w) const {
 }
 
 bool Hauptfenster::gemeinsameWurzel(int n, Wurzel& w) {
-    // Row n has a root at xi exactly where xi is one of its common divisor
-    // with row w.herkunft, of which xi is the only root in the enclosure.
+    // xi, the only root of row w.herkunft in w, is a root of row n exactly where of their divisor.
     ExakteZeilen& e = exakteZeilen();
     const Ganzpolynom& teiler = e.gemeinsamerTeiler(n, w.herkunft);
     if (teiler.size() <= 1)
@@ -180,8 +164,7 @@ bool Hauptfenster::gemeinsameWurzel(int n, Wurzel& w) {
     }
     if (l == r)
         return false;
-    // The shared root is listed as the double nearest it, told exactly
-    // where it is a short fraction.
+    // Listed as its nearest double, told exactly where it is a short fraction.
     while (verfeinern(w)) {
     }
     gemeinsamerBruch(n, w);
@@ -189,9 +172,7 @@ bool Hauptfenster::gemeinsameWurzel(int n, Wurzel& w) {
 }
 
 bool Hauptfenster::gemeinsamerBruch(int n, Wurzel& w) {
-    // Where the simplest fraction in the enclosure is a root of row
-    // w.herkunft, it is the root enclosed; where it is one of row n as
-    // well, the enclosure closes in to the doubles about it.
+    // Where the simplest fraction in w is a root of both rows, w closes in to the doubles about it.
     ExakteZeilen& e = exakteZeilen();
     mpz_class p, q;
     if (!(w.links < w.rechts && einfachsterBruch(w.links, w.rechts, p, q) &&
@@ -207,17 +188,14 @@ bool Hauptfenster::gemeinsamerBruch(int n, Wurzel& w) {
 }
 
 int Hauptfenster::vorzeichenZwischenDoubles(int n, Wurzel& w) {
-    // Down to neighbouring doubles, and the Taylor term still covers the
-    // value: two roots of row n may lie about xi closer than the doubles,
-    // so the sign is taken at xi itself.
+    // Down to neighbouring doubles within the Taylor term: row n may have roots about xi closer
+    // than the doubles, so the sign is taken at xi itself.
     w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
     ExakteZeilen& e = exakteZeilen();
     const int amSchnitt =
         vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.vorzeichenLinks, w.links, w.rechts);
-    // The pieces end at a double, which must carry xi's sign: the one
-    // nearest xi, where Newton's steps end, or else the other. Where neither
-    // does, row n has a root on either side of xi within the gap, listed
-    // there once.
+    // The cut point is the double that carries xi's sign, the nearer first; where neither does, row
+    // n has roots either side of xi within the gap, listed there once.
     const double anderer = w.wert == w.links ? w.rechts : w.links;
     for (const double d : {w.wert, anderer})
         if (sicheresVorzeichen(n, d) == amSchnitt) {
@@ -228,8 +206,7 @@ int Hauptfenster::vorzeichenZwischenDoubles(int n, Wurzel& w) {
 }
 
 bool Hauptfenster::verfeinern(Wurzel& w) const {
-    // One halving of the enclosure on the sign of the row that has the root
-    // as a simple one. False where doubles cannot halve it.
+    // One halving on the sign of the row with the simple root; false where doubles cannot halve.
     if (!(w.links < w.rechts))
         return false;
     Annaeherung halbierend{0, 1, 0.0};
@@ -239,9 +216,7 @@ bool Hauptfenster::verfeinern(Wurzel& w) const {
 }
 
 Klammer Hauptfenster::halbierenIn(int k, double a, double b, int links) const {
-    // No nonzero root of row k lies closer to 0 than the bound below
-    // (Cauchy's, for the reversed polynomial): near 0 the halving stops at a
-    // width of 1e-11 times that bound.
+    // No nonzero root of row k lies nearer 0 than Cauchy's bound for the reversed polynomial.
     const double* p = PnomSkaliert[k];
     const int n = grad - k;
     int unten = 0;
@@ -262,11 +237,8 @@ double Hauptfenster::FindeNullstelle(int k, double a, double b) const {
 }
 
 Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int links) const {
-    // Where the halving stopped in the rounding noise, and for every root of
-    // the equation itself, Newton's steps go on from there; the enclosure
-    // stays as the signs made it. A derivative's root that the halving took
-    // to its width is a cut point: its enclosure is what counts, unless a
-    // rounded coefficient makes its value count as well.
+    // Newton's steps go on where the halving stopped in the noise, and for every root of the
+    // equation itself; a derivative's root is a cut point, whose enclosure counts.
     const Klammer k = halbierenIn(n, a, b, links);
     if (k.a == k.b)
         return {k.a, k.a, k.a, n, 0, false};
@@ -276,10 +248,8 @@ Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int l
 }
 
 bool Hauptfenster::naeher(Wurzel& w, Annaeherung& n) const {
-    // First at the double found, then up to four ever larger steps from it
-    // towards the root, then halving: the root lies on the side of wert
-    // where the sign differs from its own. False once no point is left
-    // inside, or one is the root.
+    // First at the double found, then up to four growing steps towards the root, then halving.
+    // False once no point is left inside, or one is the root.
     double t = weiteMitte(w.links, w.rechts, 0.0);
     if (!(t > w.links && t < w.rechts))
         t = w.links / 2 + w.rechts / 2;
@@ -319,14 +289,11 @@ void Hauptfenster::zweiSchritte(Wurzel& w) const {
 }
 
 void Hauptfenster::eingrenzen(Wurzel& w) const {
-    // A listed root closes in until both ends are shown alike, so that it
-    // is shown as it rounds; at most to neighbouring doubles.
+    // A listed root closes in until both ends are shown alike, at most to neighbouring doubles.
     if (w.unsicher)
         return;
-    // Within a few units of the root's last place the doubles cannot tell
-    // a sign where the coefficients are no doubles themselves. Two points
-    // as far either side as the slope says their bound reaches mostly close
-    // the enclosure enough without that.
+    // Two points as far either side as the doubles' bound reaches mostly close in enough where the
+    // coefficients are no doubles and the doubles cannot tell signs near the root.
     Annaeherung n = annaeherung(w);
     if (n.richtung == 0) {
         const int k = w.herkunft;
@@ -350,8 +317,7 @@ void Hauptfenster::eingrenzen(Wurzel& w) const {
 }
 
 bool Hauptfenster::GezeigteEnden::gleich(const Hauptfenster& h, const Wurzel& w) {
-    // Alike only within a tenth of a billionth, or both as 0; an end is
-    // written out only when it moved.
+    // Alike within a tenth of a billionth, or both as 0; an end is written out only when it moved.
     if (w.rechts - w.links > 2e-9)
         return false;
     if (w.links > -1e-9 && w.rechts < 1e-9)
@@ -371,8 +337,7 @@ bool Hauptfenster::GezeigteEnden::gleich(const Hauptfenster& h, const Wurzel& w)
 }
 
 void Hauptfenster::amGezeigtenText(Wurzel& w) const {
-    // A root at the number shown, or within a unit of its last place, such
-    // as 12.5 or 0.1, is listed as that number; one found exactly as it is.
+    // A root within a unit of the last place of its shown number, such as 12.5, is listed as that.
     double n = 0.0;
     if (w.links == w.rechts)
         return;
@@ -396,44 +361,20 @@ void Hauptfenster::amGezeigtenText(Wurzel& w) const {
     }
 }
 
-int Hauptfenster::vorzeichenInDerMitte(const Wurzel& w) const {
-    // The value at the midpoint differs from the mean of the ends' values by
-    // at most the curvature's term, K h^2 / 8 for a width h: in twice the
-    // digits that mostly tells its sign, else it is taken exactly.
-    const int k = w.herkunft;
-    FeineZeilen& f = feineZeilen();
-    const FeineZeilen::Wert l = f.wert(k, w.links), r = f.wert(k, w.rechts);
-    if (l.gueltig && r.gueltig && l.s == r.s) {
-        const double kruemmung =
-            grad - k < 2 ? 0.0
-                         : FeineZeilen::inEinheiten(
-                               f.taylor(k, std::max(std::abs(w.links), std::abs(w.rechts)),
-                                        (w.rechts - w.links) / 2),
-                               l.s);
-        const double mittel = l.r / 2 + r.r / 2;
-        const double schranke = oben(oben(oben(l.fehler / 2 + r.fehler / 2) + oben(kruemmung)) +
-                                     oben(0x1p-52 * std::abs(mittel)));
-        if (std::abs(mittel) > schranke && std::isfinite(schranke))
-            return vorzeichen(mittel);
-    }
-    const mpq_class mitte = (mpq_class(w.links) + mpq_class(w.rechts)) / 2;
-    return vorzeichenBeiBruch(exakteZeilen().zeile(k), mitte.get_num(), mitte.get_den());
-}
-
 bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
-    // Beyond 2^42 a double is shown as itself: of two neighbouring ones the
-    // one nearer the root, told by the sign at their midpoint exactly; a
-    // root just between them goes away from 0.
+    // Beyond 2^42 a double is shown as itself: of two neighbours the one nearer the root, by the
+    // exact sign at their midpoint; a root just between goes away from 0.
     if (std::abs(w.links) >= 0x1p42 && std::abs(w.rechts) >= 0x1p42 &&
         std::nextafter(w.links, w.rechts) == w.rechts) {
-        const int s = vorzeichenInDerMitte(w);
+        const mpq_class mitte = (mpq_class(w.links) + mpq_class(w.rechts)) / 2;
+        const int s =
+            vorzeichenBeiBruch(exakteZeilen().zeile(w.herkunft), mitte.get_num(), mitte.get_den());
         w.wert = s == 0 ? (w.links < 0 ? w.links : w.rechts)
                         : (s == w.vorzeichenLinks ? w.rechts : w.links);
         return true;
     }
-    // The enclosure is down to neighbouring doubles, and the halfway point
-    // between two numbers of ten decimals lies between them: the side of
-    // the root, taken exactly at that point, tells which one it rounds to.
+    // Down to neighbouring doubles about the halfway point of two ten-decimal numbers: the root's
+    // side of it, taken exactly, tells which one it rounds to.
     const auto zehntelMilliardstel = [this](double x, std::int64_t& n) {
         const double g = gezeigt(x);
         if (!(std::abs(g) < 1e6))
@@ -455,22 +396,17 @@ bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
     else
         return false;
     const int s = vorzeichenBeiBruch(exakteZeilen().zeile(w.herkunft), zaehler, nenner);
-    // The end on the root's side shows as the root rounds, and stays within
-    // the search interval, as the rounded number need not.
+    // The end on the root's side shows as the root rounds, and stays within the interval.
     w.wert = s == w.vorzeichenLinks ? w.rechts : w.links;
     return true;
 }
 
 double Hauptfenster::NullstelleVerfeinern(int k, double x) const {
-    // The bisection stops at 1e-11, or where doubles no longer tell the sign;
-    // a few Newton steps on the compensated value take the root to the last
-    // digits. A step counts only while the value falls, which also stops a
-    // step to an infinite or NaN point. The caller keeps the result within
-    // the enclosure.
+    // A few Newton steps on the compensated value take the root to its last digits, each only while
+    // the value falls, which also stops at an infinite or NaN point.
     double v = genauerWert(k, x);
     for (int schritt = 0; schritt < 4 && v != 0.0; ++schritt) {
         const double neu = x - v / wert(k + 1, x);
-        // A step that rounds to x changes nothing.
         if (neu == x)
             break;
         const double w = genauerWert(k, neu);
