@@ -191,6 +191,8 @@ private:
     void UnsicherheitBilden();
     // Some coefficient shows 16 or 17 digits and stands for a rounded number.
     bool gerundet = false;
+    // Some coefficient shown is no double: Newton then steps on the equation as shown.
+    bool dezimal = false;
     mutable ExakteZeilen exakt;
     ExakteZeilen& exakteZeilen() const;
     // The rows in twice the digits of a double, where doubles cannot tell.

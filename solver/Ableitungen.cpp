@@ -77,6 +77,7 @@ void Hauptfenster::SchrankenBilden() {
     // How far each scaled double may lie from the exact coefficient: row 0's distance from its
     // shown number and every rounding of the derivatives, carried down.
     gerundet = false;
+    dezimal = false;
     for (int k = 0; k <= grad; ++k) {
         Zeilenschranken& z = schranken[k];
         const int n = grad - k;
@@ -86,6 +87,7 @@ void Hauptfenster::SchrankenBilden() {
             if (k == 0) {
                 const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
                 gerundet = gerundet || gezeigt.gerundet;
+                dezimal = dezimal || !gezeigt.wieDouble;
                 if (!gezeigt.wieDouble)
                     fehler = oben(halbeEinheit(Pnom[0][j], skala));
                 if (std::ldexp(d, -skala) != Pnom[0][j])
@@ -223,6 +225,13 @@ bool Hauptfenster::IstNullstelle(int k, double x) const {
 }
 
 double Hauptfenster::genauerWert(int k, double x) const {
+    // Exact decimals: the doubles' equation may have its roots elsewhere, or none, where roots lie
+    // close. A rounded coefficient stands for its double.
+    if (dezimal && !gerundet) {
+        const FeineZeilen::Wert w = feineZeilen().wert(k, x);
+        if (w.gueltig)
+            return std::ldexp(w.r, skala - w.s);
+    }
     // Where a step overflowed, its error terms are NaN: plain Horner then.
     const double r = kompensiert<true>(PnomSkaliert[k], nullptr, nullptr, grad - k, x).r;
     return std::isfinite(r) ? r : wert(k, x);

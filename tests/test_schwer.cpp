@@ -147,6 +147,30 @@ void TestSchwer::gleichungen_data() {
     QTest::newRow("(x + 2)^2 (x + 1.999989)")
         << QStringList{u"7.999956"_s, u"11.999956"_s, u"5.999989"_s, u"1"_s}
         << QList<double>{-2.0, -1.999989} << 1e-10;
+    // Tight clusters of short decimals, whose doubles' equation has its roots elsewhere or none:
+    // Newton steps on the equation as shown.
+    QTest::newRow("(x - 4.6)^4 (x - 4.61)^2 (x - 4.62)") << QStringList{u"-43961.7683078112"_s,
+                                                                        u"66815.509557088"_s,
+                                                                        u"-43521.35925392"_s,
+                                                                        u"15749.0706368"_s,
+                                                                        u"-3419.467502"_s,
+                                                                        u"445.4645"_s,
+                                                                        u"-32.24"_s,
+                                                                        u"1"_s}
+                                                         << QList<double>{4.6, 4.61, 4.62} << 0.0;
+    QTest::newRow("(x + 10)^3 (x + 9.9)(x + 9.8)^4")
+        << QStringList{u"91314447.84"_s,   u"73889219.152"_s, u"26157442.8752"_s,
+                       u"5291344.19184"_s, u"668977.2048"_s,  u"54129.144"_s,
+                       u"2737.32"_s,       u"79.1"_s,         u"1"_s}
+        << QList<double>{-10.0, -9.9, -9.8} << 0.0;
+    QTest::newRow("(x + 7.5)^6 (x + 7.48)^2")
+        << QStringList{u"9957969.140625"_s, u"10628933.90625"_s, u"4963483.828125"_s,
+                       u"1324479.9375"_s,   u"220894.0875"_s,    u"23577.768"_s,
+                       u"1572.9004"_s,      u"59.96"_s,          u"1"_s}
+        << QList<double>{-7.5, -7.48} << 0.0;
+    QTest::newRow("(x - 1616)^2 (x - 1616.000015)")
+        << QStringList{u"-4220112935.17184"_s, u"7834368.04848"_s, u"-4848.000015"_s, u"1"_s}
+        << QList<double>{1616.0, 1616.000015} << 0.0;
     // Two triple roots inside their pieces: the Newton steps stop where the
     // value no longer falls, before the rounding noise moves them.
     QTest::newRow("(x + 2.59)^3 (x + 0.128)^3") << QStringList{u"0.036435874807808"_s,
