@@ -17,6 +17,10 @@ double aufZehnStellen(double v) {
     // one as well: it shows as itself, without the long text.
     if (std::abs(v) >= 0x1p42)
         return v;
+    // A double halfway between two texts is an odd multiple of 2^-11: it goes away from 0, as
+    // the text's own rounding would take it to the even one.
+    if (const double t = v * 2048; std::floor(t) == t && std::fmod(t, 2.0) != 0.0)
+        v = std::nextafter(v, v > 0 ? HUGE_VAL : -HUGE_VAL);
     std::array<char, 400> puffer{};
     const auto ende =
         std::to_chars(puffer.data(), puffer.data() + puffer.size(), v, std::chars_format::fixed, 10)

@@ -396,8 +396,12 @@ bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
     else
         return false;
     const int s = vorzeichenBeiBruch(exakteZeilen().zeile(w.herkunft), zaehler, nenner);
-    // The end on the root's side shows as the root rounds, and stays within the interval.
-    w.wert = s == w.vorzeichenLinks ? w.rechts : w.links;
+    // The end on the root's side shows as the root rounds, and stays within the interval; a root
+    // just halfway goes away from 0.
+    if (s == 0)
+        w.wert = zaehler > 0 ? w.rechts : w.links;
+    else
+        w.wert = s == w.vorzeichenLinks ? w.rechts : w.links;
     return true;
 }
 

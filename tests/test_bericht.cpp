@@ -124,6 +124,16 @@ void TestBericht::berichte_data() {
         << u"\nDie Gleichung     -340000000000000000000 + 0.0000000000000046x^2   =  0 hat die "
            u"Lösungen \n\n          x1  =  -271869533928060540 ,\n"
            u"          x2  =  271869533928060540 ."_s;
+    // A root halfway between two texts shows the one away from 0: decided exactly, where it is
+    // no double, and where it is one.
+    QTest::newRow("Mitte weg von Null")
+        << QStringList{u"-2.00000000005"_s, u"1"_s}
+        << u"\nDie Gleichung     -2.00000000005 + x   =  0 hat als einzige Lösung "
+           u"          x1  =  2.0000000001 ."_s;
+    QTest::newRow("Mitte als Double")
+        << QStringList{u"0.00048828125"_s, u"1"_s}
+        << u"\nDie Gleichung    0.00048828125 + x   =  0 hat als einzige Lösung "
+           u"          x1  =  -0.0004882813 ."_s;
     QTest::newRow("Dezimalkomma")
         << QStringList{u"-1,5"_s, u"0,5"_s, u"1"_s}
         << u"\nDie Gleichung     -1.5 + 0.5x + x^2   =  0 hat die Lösungen \n\n"
