@@ -182,14 +182,14 @@ private:
         double fehler[11]; // the scaled double's distance from the exact coefficient
         double betrag[11]; // a bound of the exact coefficient's size
         double horner[11]; // Horner's rounding error and fehler together
-        double unsicherOben[11], unsicherUnten[11]; // the shown uncertainty
+        double unsicher[11]; // the shown uncertainty, exactly and unscaled
     };
     Zeilenschranken schranken[11] = {};
     // Called by Ableiten: the bounds of the scaled rows, and the shown
     // uncertainty carried through them.
     void SchrankenBilden();
     void UnsicherheitBilden();
-    // Some coefficient shows 16 or 17 digits and stands for a rounded number.
+    // Some coefficient is a printed double, and the shown numbers have no multiple root.
     bool gerundet = false;
     // Some coefficient shown is no double: Newton then steps on the equation as shown.
     bool dezimal = false;

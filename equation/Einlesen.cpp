@@ -171,7 +171,7 @@ Dezimalzahl dezimalzahl(QStringView text, double wert) {
     const auto letzte = ziffern.find_last_not_of('0');
     d.exponent = static_cast<int>(ziffern.size() - 1 - letzte) - nachkomma;
     ziffern.erase(letzte + 1);
-    d.gerundet = ziffern.size() > 15;
+    d.gerundet = ziffern.size() > 15 && ziffern.size() <= 17;
     d.ziffern = std::stoll(ziffern);
     if (!text.empty() && text.front() == u'-')
         d.ziffern = -d.ziffern;
@@ -183,6 +183,8 @@ Dezimalzahl dezimalzahl(QStringView text, double wert) {
     else
         zahl /= potenz;
     d.wieDouble = zahl == mpq_class(wert);
+    // 16 or 17 digits, as a program prints a double, and not exactly one: a printed double.
+    d.gerundet = d.gerundet && !d.wieDouble;
     return d;
 }
 

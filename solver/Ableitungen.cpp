@@ -2,7 +2,7 @@
 #include "Hauptfenster.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -22,10 +22,6 @@ int exponent(double v) {
     int e = 0;
     std::frexp(v, &e);
     return e;
-}
-
-double unten(double v) {
-    return std::max(0.0, v * (1 - 0x1p-51) - 0x1p-1074);
 }
 
 // As far as a number that rounds to v can lie from it, times 2^skala; halved after scaling.
@@ -69,6 +65,9 @@ void Hauptfenster::Ableiten() {
         PnomSkaliert[0][j] = std::ldexp(Pnom[0][j], skala);
     ableitungenBilden(PnomSkaliert, grad);
     SchrankenBilden();
+    // Rounding never lands on a multiple root: where the shown numbers have one, they are exact.
+    if (gerundet && exakteZeilen().gemeinsamerTeiler(0, 1).size() > 1)
+        gerundet = false;
     if (gerundet)
         UnsicherheitBilden();
 }
@@ -110,24 +109,17 @@ void Hauptfenster::SchrankenBilden() {
 }
 
 void Hauptfenster::UnsicherheitBilden() {
-    // Half a unit of each rounded coefficient's last digit, carried down as bounds from both sides.
+    // A printed double stands for any number within a unit of its last place: so does every
+    // coefficient that is not exactly its double. Exact in doubles down the derivatives.
     for (int j = 0; j <= grad; ++j) {
-        const Dezimalzahl& gezeigt = Koeffizienten[static_cast<std::size_t>(j)];
-        double halbeStelle = 0.0;
-        if (gezeigt.gerundet) {
-            const std::string text = "5e" + std::to_string(gezeigt.exponent - 1);
-            std::from_chars(text.data(), text.data() + text.size(), halbeStelle);
-        }
-        schranken[0].unsicherOben[j] =
-            halbeStelle == 0.0 ? 0.0 : oben(std::ldexp(oben(halbeStelle), skala)) + unterlauf;
-        schranken[0].unsicherUnten[j] = unten(std::ldexp(unten(halbeStelle), skala));
+        const double a = std::abs(Pnom[0][j]);
+        const double einheit = a < DBL_MIN ? 0x1p-1074 : std::ldexp(1.0, std::ilogb(a) - 52);
+        schranken[0].unsicher[j] =
+            Koeffizienten[static_cast<std::size_t>(j)].wieDouble ? 0.0 : einheit;
     }
-    for (int k = 1; k <= grad; ++k) {
-        ableiten(schranken[k - 1].unsicherOben, schranken[k].unsicherOben, grad - k + 1,
-                 [](double c, int f) { return oben(f * c); });
-        ableiten(schranken[k - 1].unsicherUnten, schranken[k].unsicherUnten, grad - k + 1,
-                 [](double c, int f) { return unten(f * c); });
-    }
+    for (int k = 1; k <= grad; ++k)
+        ableiten(schranken[k - 1].unsicher, schranken[k].unsicher, grad - k + 1,
+                 [](double c, int f) { return f * c; });
 }
 
 double Hauptfenster::fn(int k, double x) const {
@@ -200,19 +192,19 @@ int Hauptfenster::doublesVorzeichen(int k, double x) const {
 }
 
 bool Hauptfenster::innerhalbUnsicherheit(int k, double x) const {
-    const int n = grad - k;
+    const double ax = std::abs(x);
     const double y = std::abs(wert(k, x));
-    const double fehler = fehlerSchranke(k, std::abs(x));
-    const double obergrenze = sicherGerundet(horner(schranken[k].unsicherOben, n, std::abs(x)));
-    const double untergrenze = horner(schranken[k].unsicherUnten, n, std::abs(x)) * (1 - 0x1p-46);
-    if (std::isfinite(y) && std::isfinite(obergrenze)) {
-        if (sicherGerundet(y + fehler) <= (untergrenze < 0x1p-1000 ? 0.0 : untergrenze))
+    const double fehler = fehlerSchranke(k, ax);
+    // Horner over nonnegative terms errs by less than 2^-48 relatively, but for underflow.
+    const double u = std::ldexp(horner(schranken[k].unsicher, grad - k, ax), skala);
+    if (std::isfinite(y) && std::isfinite(u)) {
+        if (sicherGerundet(y + fehler) <= (u < 0x1p-1000 ? 0.0 : u * (1 - 0x1p-46)))
             return true;
-        if ((y - fehler) * (1 - 0x1p-46) > obergrenze)
+        if ((y - fehler) * (1 - 0x1p-46) > oben(u * (1 + 0x1p-46)))
             return false;
     }
     ExakteZeilen& e = exakteZeilen();
-    return betragHoechstens(e.zeile(k), e.unsicherheit(k), x);
+    return betragHoechstens(e.zeile(k), e.zehnerExponent, schranken[k].unsicher, grad - k, x);
 }
 
 bool Hauptfenster::IstNull(double v) const {

@@ -265,33 +265,34 @@ int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, doubl
     }
 }
 
-bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x) {
-    mpz_class z;
-    long k = 0;
-    zerlegen(x, z, k);
-    Ganzpolynom pp = p, uu = u;
-    const std::size_t laenge = std::max(pp.size(), uu.size());
-    pp.resize(laenge);
-    uu.resize(laenge);
-    return abs(homogen(pp, z, k, false)) <= homogen(uu, z, k, true);
+namespace {
+
+// p(x) 10^zehnerExponent, exactly.
+mpq_class wertGenau(const Ganzpolynom& p, int zehnerExponent, double x) {
+    const mpq_class q(x);
+    mpq_class s = 0;
+    for (std::size_t j = p.size(); j-- > 0;)
+        s = s * q + p[j];
+    const mpz_class potenz = zehnHoch(std::abs(zehnerExponent));
+    return zehnerExponent >= 0 ? mpq_class(s * potenz) : mpq_class(s / potenz);
+}
+
+} // namespace
+
+bool betragHoechstens(const Ganzpolynom& p, int zehnerExponent, const double* u, int n, double x) {
+    const mpq_class q(std::abs(x));
+    mpq_class grenze = 0;
+    for (int j = n; j >= 0; --j)
+        grenze = grenze * q + mpq_class(u[j]);
+    return abs(wertGenau(p, zehnerExponent, x)) <= grenze;
 }
 
 double wertBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x) {
-    mpz_class z;
-    long k = 0;
-    zerlegen(x, z, k);
-    mpz_class zaehler = homogen(p, z, k, false);
-    mpz_class nenner = 1;
-    long zweier = skala - (k < 0 ? -k * static_cast<long>(p.size() - 1) : 0);
-    if (zehnerExponent >= 0)
-        zaehler *= zehnHoch(zehnerExponent);
+    mpq_class q = wertGenau(p, zehnerExponent, x);
+    if (skala >= 0)
+        mpq_mul_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(skala));
     else
-        nenner *= zehnHoch(-zehnerExponent);
-    if (zweier >= 0)
-        zaehler <<= static_cast<mp_bitcnt_t>(zweier);
-    else
-        nenner <<= static_cast<mp_bitcnt_t>(-zweier);
-    const mpq_class q(zaehler, nenner);
+        mpq_div_2exp(q.get_mpq_t(), q.get_mpq_t(), static_cast<mp_bitcnt_t>(-skala));
     if (abs(q) >= mpq_class(DBL_MAX))
         return sgn(q) * DBL_MAX;
     // mpq_get_d rounds towards zero.
@@ -314,34 +315,25 @@ Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b) {
 void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad) {
     for (int n = 0; n <= 10; ++n) {
         zeilen[static_cast<std::size_t>(n)].clear();
-        unsicherheiten[static_cast<std::size_t>(n)].clear();
         teilerGebildet[static_cast<std::size_t>(n)].fill(false);
     }
-    // One power of ten makes every coefficient and every half unit of a last digit an integer.
-    int unten = 0;
+    // One power of ten makes every coefficient an integer.
+    zehnerExponent = 0;
     bool erste = true;
-    bool gerundet = false;
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
-        if (d.ziffern == 0)
-            continue;
-        unten = erste ? d.exponent - 1 : std::min(unten, d.exponent - 1);
-        erste = false;
-        gerundet = gerundet || d.gerundet;
+        if (d.ziffern != 0) {
+            zehnerExponent = erste ? d.exponent : std::min(zehnerExponent, d.exponent);
+            erste = false;
+        }
     }
-    zehnerExponent = unten;
     Ganzpolynom& p = zeilen[0];
     p.resize(static_cast<std::size_t>(grad) + 1);
-    if (gerundet)
-        unsicherheiten[0].resize(p.size());
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
-        if (d.ziffern == 0)
-            continue;
-        const mpz_class stelle = zehnHoch(d.exponent - 1 - unten);
-        p[static_cast<std::size_t>(j)] = mpz_class(static_cast<long>(d.ziffern)) * stelle * 10;
-        if (d.gerundet)
-            unsicherheiten[0][static_cast<std::size_t>(j)] = stelle * 5;
+        if (d.ziffern != 0)
+            p[static_cast<std::size_t>(j)] =
+                mpz_class(static_cast<long>(d.ziffern)) * zehnHoch(d.exponent - zehnerExponent);
     }
     gebildeteZeilen = 1;
     gebildet = true;
@@ -350,25 +342,17 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
 const Ganzpolynom& ExakteZeilen::zeile(int k) {
     for (; gebildeteZeilen <= k; ++gebildeteZeilen) {
         const auto n = static_cast<std::size_t>(gebildeteZeilen);
-        for (auto [vorher, jetzt] : {std::pair{&zeilen[n - 1], &zeilen[n]},
-                                     std::pair{&unsicherheiten[n - 1], &unsicherheiten[n]}}) {
-            if (vorher->empty())
-                continue;
-            jetzt->resize(vorher->size() - 1);
-            ableiten(*vorher, *jetzt, static_cast<int>(jetzt->size()),
-                     [](const mpz_class& c, int f) { return mpz_class(c * f); });
-        }
+        if (zeilen[n - 1].empty())
+            continue;
+        zeilen[n].resize(zeilen[n - 1].size() - 1);
+        ableiten(zeilen[n - 1], zeilen[n], static_cast<int>(zeilen[n].size()),
+                 [](const mpz_class& c, int f) { return mpz_class(c * f); });
     }
     return zeilen[static_cast<std::size_t>(k)];
 }
 
 bool ExakteZeilen::nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner) {
     return vorzeichenBeiBruch(zeile(k), zaehler, nenner) == 0;
-}
-
-const Ganzpolynom& ExakteZeilen::unsicherheit(int k) {
-    zeile(k);
-    return unsicherheiten[static_cast<std::size_t>(k)];
 }
 
 const Ganzpolynom& ExakteZeilen::gemeinsamerTeiler(int n, int m) {

@@ -9,8 +9,8 @@
 #include <gmpxx.h>
 #include <vector>
 
-// A coefficient as the field shows it, ziffern 10^exponent: exact up to 15 significant digits;
-// with 16 or 17 a rounded number, uncertain by half a unit of its last digit.
+// A coefficient as the field shows it, ziffern 10^exponent: exact, but where it has 16 or 17
+// significant digits and is not exactly its double (gerundet), a printed double.
 struct Dezimalzahl {
     std::int64_t ziffern = 0; // with the sign, no trailing zeros
     int exponent = 0;
@@ -33,29 +33,27 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
 // The sign of g at the root xi of f in [a, b], a simple one where f has the sign fa at a, where g'
 // vanishes as well and g does not: halves beyond the doubles where they cannot part xi from g's.
 int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b);
-// Whether |p(x)| <= u(|x|); u has no negative coefficient.
-bool betragHoechstens(const Ganzpolynom& p, const Ganzpolynom& u, double x);
+// Whether |p(x)| 10^zehnerExponent <= u(|x|) for u's n + 1 coefficients, none negative.
+bool betragHoechstens(const Ganzpolynom& p, int zehnerExponent, const double* u, int n, double x);
 // p(x) 10^zehnerExponent 2^skala, rounded towards zero.
 double wertBei(const Ganzpolynom& p, int zehnerExponent, int skala, double x);
 // Up to a constant factor.
 Ganzpolynom ggT(Ganzpolynom a, Ganzpolynom b);
 
-// The equation as shown and its derivatives times one power of ten that makes them integers, and
-// the rounded coefficients' uncertainty carried down; formed when a decision first needs them.
+// The equation as shown and its derivatives times one power of ten that makes them integers,
+// formed when a decision first needs them.
 struct ExakteZeilen {
     bool gebildet = false;
     // Row k is zeile(k) times 10^zehnerExponent.
     int zehnerExponent = 0;
     void bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int grad);
     const Ganzpolynom& zeile(int k);
-    const Ganzpolynom& unsicherheit(int k);
     bool nullstelleBeiBruch(int k, const mpz_class& zaehler, const mpz_class& nenner);
     // gcd(row n, row m), kept once formed.
     const Ganzpolynom& gemeinsamerTeiler(int n, int m);
 
 private:
     std::array<Ganzpolynom, 11> zeilen;
-    std::array<Ganzpolynom, 11> unsicherheiten;
     int gebildeteZeilen = 0;
     std::array<std::array<Ganzpolynom, 11>, 11> teiler;
     std::array<std::array<bool, 11>, 11> teilerGebildet{};

@@ -55,14 +55,10 @@ int Hauptfenster::schnittpunkteBilden(int n) {
         }
     }
     // With a rounded coefficient a cut point within the shown uncertainty is a root too: the
-    // multiple root rounding split or made complex. Not beside a root of the equation as shown.
-    if (gerundet) {
-        const auto exakt = schnitte;
-        for (int i = 1; i + 1 < punkte; ++i)
-            if (exakt[i].vorzeichen != 0 && exakt[i - 1].vorzeichen != 0 &&
-                exakt[i + 1].vorzeichen != 0 && IstNullstelle(n, exakt[i].x))
-                schnitte[i] = {exakt[i].x, 0, true};
-    }
+    // multiple root rounding split or made complex.
+    for (int i = 1; gerundet && i + 1 < punkte; ++i)
+        if (schnitte[i].vorzeichen != 0 && IstNullstelle(n, schnitte[i].x))
+            schnitte[i] = {schnitte[i].x, 0, true};
     return punkte;
 }
 

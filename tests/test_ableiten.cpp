@@ -154,13 +154,21 @@ void TestAbleiten::istNullstelle_data() {
     // the rounding noise of the evaluation, about 1e-7 here.
     QTest::newRow("doppelt, aber kein double") << doppeltImRauschen << 0 << -18.3 << false;
     QTest::newRow("Rauschen ist kein Grund") << doppeltImRauschen << 0 << -18.2 << false;
-    // Rounded coefficients: a root within half a unit of the last digit.
-    QTest::newRow("gerundet, ausserhalb")
-        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << 0 << 1.0 << false;
-    // (x - 1)(x - 12345678901234568) with a1 read as -12345678901234568:
-    // the value 1 at x = 1 is within the two halves of the last digits.
+    // A printed double, 16 or 17 digits and not exactly its double: a root within a unit in the
+    // last place of that double. A text that is exactly its double is exact: 12345678901234569
+    // is shown as 12345678901234568, and 1 is then no root.
     QTest::newRow("gerundet, innerhalb")
-        << QStringList{u"12345678901234568"_s, u"-12345678901234569"_s, u"1"_s} << 0 << 1.0 << true;
+        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << 0 << 1.0 << true;
+    QTest::newRow("gerundet, ausserhalb")
+        << QStringList{u"1.0000000000000007"_s, u"-2"_s, u"1"_s} << 0 << 1.0 << false;
+    // (x - 1.41421356)^2 with its constant printed in 17 digits: a multiple root shows the
+    // numbers are exact, and 1e-9 beside it is no root, though within a unit of each.
+    QTest::newRow("mehrfache Wurzel, also genau")
+        << QStringList{u"1.9999999932878736"_s, u"-2.82842712"_s, u"1"_s} << 0 << 1.414213561
+        << false;
+    QTest::newRow("17 Stellen, genau ein Double")
+        << QStringList{u"12345678901234568"_s, u"-12345678901234569"_s, u"1"_s} << 0 << 1.0
+        << false;
 }
 
 void TestAbleiten::istNullstelle() {

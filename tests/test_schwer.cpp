@@ -130,10 +130,12 @@ void TestSchwer::gleichungen_data() {
                        u"-125.5"_s,
                        u"1"_s}
         << QList<double>{12.5, 12.6} << 0.0;
-    // Its roots are a complex pair: 1.0000000000000002 - 1 lies outside half
-    // a unit of the last digit shown.
+    // A printed double stands for any number within a unit of its last place: (x - 1)^2 printed
+    // is a double root at 1, whereas two units further on the roots are a complex pair.
     QTest::newRow("x^2 - 2x + 1.0000000000000002")
-        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << QList<double>{} << 0.0;
+        << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << QList<double>{1.0} << 0.0;
+    QTest::newRow("x^2 - 2x + 1.0000000000000007")
+        << QStringList{u"1.0000000000000007"_s, u"-2"_s, u"1"_s} << QList<double>{} << 0.0;
     // A triple root scaled small: the zero test's bound (2 mu - |y|, mu
     // started at |y| / 2, unit roundoff 2^-53) just holds at the cut point.
     QTest::newRow("1e-4 (x + 12.25)^3")
