@@ -16,6 +16,7 @@ void Hauptfenster::QuitB1_Action() {
     const std::array<double, 11> nullen{};
     if (MsgBox(u" Wirklich alle Koeffizienten löschen?"_s, MsgBoxJaNein, QString()) != MsgBoxJa)
         return;
+    behalteneTexte = {};
     Einsetzen(nullen);
     // The next equation is typed from its constant term on, over the 0.
     xF[0]->setFocus(Qt::OtherFocusReason);

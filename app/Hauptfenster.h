@@ -84,6 +84,8 @@ public:
     // Beside row 0 of Pnom: each coefficient exactly as its field shows it.
     // The equation solved is the one these say.
     std::array<Dezimalzahl, 11> Koeffizienten{};
+    // The typed numbers a field keeps, where its double's text would say another; else empty.
+    std::array<QString, 11> behalteneTexte;
 
     // The controls, created once by CreateControls and owned by the window.
     std::array<QLineEdit*, 11> xF{}; // x0F ... x10F
@@ -179,9 +181,9 @@ private:
     // What a value computed in doubles may miss of the value of the
     // equation as shown, per row of the scaled copy and power of x.
     struct Zeilenschranken {
-        double fehler[11]; // the scaled double's distance from the exact coefficient
-        double betrag[11]; // a bound of the exact coefficient's size
-        double horner[11]; // Horner's rounding error and fehler together
+        double fehler[11];   // the scaled double's distance from the exact coefficient
+        double betrag[11];   // a bound of the exact coefficient's size
+        double horner[11];   // Horner's rounding error and fehler together
         double unsicher[11]; // the shown uncertainty, exactly and unscaled
     };
     Zeilenschranken schranken[11] = {};
@@ -291,4 +293,5 @@ private:
     // not for the degree.
     bool zahlenbereichVerlassen = false;
     void SuchintervallSetzen(const Zahlen& zahlen);
+    void GetippteBehalten(const Texte& texte, const Zahlen& zahlen);
 };

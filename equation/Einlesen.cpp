@@ -171,22 +171,73 @@ Dezimalzahl dezimalzahl(QStringView text, double wert) {
     const auto letzte = ziffern.find_last_not_of('0');
     d.exponent = static_cast<int>(ziffern.size() - 1 - letzte) - nachkomma;
     ziffern.erase(letzte + 1);
-    d.gerundet = ziffern.size() > 15 && ziffern.size() <= 17;
-    d.ziffern = std::stoll(ziffern);
+    d.stellen = static_cast<int>(ziffern.size());
+    d.ziffern = mpz_class(ziffern);
     if (!text.empty() && text.front() == u'-')
         d.ziffern = -d.ziffern;
     mpz_class potenz;
     mpz_ui_pow_ui(potenz.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(d.exponent)));
-    mpq_class zahl = mpz_class(static_cast<long>(d.ziffern));
+    mpq_class zahl = d.ziffern;
     if (d.exponent >= 0)
         zahl *= potenz;
     else
         zahl /= potenz;
-    d.wieDouble = zahl == mpq_class(wert);
+    d.wieDouble = std::isfinite(wert) && zahl == mpq_class(wert);
     // 16 or 17 digits, as a program prints a double, and not exactly one: a printed double.
-    d.gerundet = d.gerundet && !d.wieDouble;
+    d.gerundet = d.stellen > 15 && d.stellen <= 17 && !d.wieDouble;
     return d;
 }
+
+namespace {
+
+// The number a cleaned text says, written plainly (sign, digits, point); empty where the text is
+// no such number with an exponent, or has more significant digits than the exact decimal of a
+// double. In one pass, so that a field of a million digits reads in linear time.
+QString schlicht(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    const bool negativ = n > 0 && text[0] == u'-';
+    i += n > 0 && (text[0] == u'-' || text[0] == u'+');
+    QString ziffern;
+    qsizetype punkt = -1;
+    for (; i < n && ((text[i] >= u'0' && text[i] <= u'9') || (text[i] == u'.' && punkt < 0)); ++i)
+        if (text[i] == u'.')
+            punkt = ziffern.size();
+        else
+            ziffern += text[i];
+    long exponent = 0;
+    if (i < n && text[i] == u'e') {
+        const QStringView rest = text.sliced(i + 1);
+        bool gelesen = false;
+        exponent = rest.size() <= 6 ? rest.toLong(&gelesen) : 0;
+        if (!gelesen)
+            return {};
+        i = n;
+    }
+    qsizetype erste = 0;
+    while (erste < ziffern.size() && ziffern[erste] == u'0')
+        ++erste;
+    if (i != n || erste == ziffern.size())
+        return {};
+    qsizetype letzte = ziffern.size() - 1;
+    while (ziffern[letzte] == u'0')
+        --letzte;
+    if (letzte - erste >= 800)
+        return {};
+    // The digits erste..letzte times 10^e.
+    const long e = (punkt < 0 ? ziffern.size() : punkt) - (letzte + 1) + exponent;
+    QString t = ziffern.sliced(erste, letzte - erste + 1);
+    const long vorKomma = t.size() + e;
+    if (e >= 0)
+        t += QString(e, u'0');
+    else if (vorKomma > 0)
+        t.insert(vorKomma, u'.');
+    else
+        t = u"0."_s + QString(-vorKomma, u'0') + t;
+    return negativ ? u'-' + t : t;
+}
+
+} // namespace
 
 QString Hauptfenster::KoeffizientLesen(QStringView text, double* zahl) {
     // One pass: signs, digits and points are kept, everything else is
@@ -247,7 +298,7 @@ void Hauptfenster::Umwandeln(const Texte& texte, Zahlen& zahlen) const {
 
 void Hauptfenster::Einsetzen(std::span<const double> zahlen) {
     for (int j = 0; j <= 10; ++j) {
-        xF[j]->setText(Str(zahlen[j]));
+        xF[j]->setText(behalteneTexte[j].isEmpty() ? Str(zahlen[j]) : behalteneTexte[j]);
         // A long number shows its start, the sign first.
         xF[j]->setCursorPosition(0);
     }
@@ -275,6 +326,7 @@ void Hauptfenster::GleichungEinlesen(bool& erfolg) {
 }
 
 void Hauptfenster::GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfolg) {
+    behalteneTexte = {};
     for (int i = 0; i <= 10; ++i)
         for (int j = 0; j <= 10; ++j)
             Pnom[i][j] = 0.0;
@@ -300,6 +352,7 @@ void Hauptfenster::GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfol
     // coefficient as precise as its text.
     for (int i = 0; i <= 10; ++i)
         Koeffizienten[i] = i <= grad ? dezimalzahl(Str(zahlen[i]), zahlen[i]) : Dezimalzahl();
+    GetippteBehalten(texte, zahlen);
 
     // The search needs the derivatives as well, and k! a_k overflows long
     // before a_k does: form them now, so that the read-in tells.
@@ -307,6 +360,38 @@ void Hauptfenster::GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfol
     zahlenbereichVerlassen =
         !std::isfinite(xrechts) || !std::all_of(&Pnom[0][0], &Pnom[0][0] + 13 * 13, endlich);
     erfolg = !zahlenbereichVerlassen;
+}
+
+void Hauptfenster::GetippteBehalten(const Texte& texte, const Zahlen& zahlen) {
+    // Where the double's text says another number than the one typed, the field keeps the typed
+    // one if it is what was meant: exactly the double, 18 to 40 digits, or 16 or 17 digits of an
+    // exact expansion, which the typed numbers' multiple root shows.
+    std::array<Dezimalzahl, 11> getippt = Koeffizienten;
+    std::array<QString, 11> schlichte;
+    bool erweitert = false;
+    for (int i = 0; i <= grad; ++i) {
+        schlichte[i] = schlicht(texte[i]);
+        if (schlichte[i].isEmpty())
+            continue;
+        getippt[i] = dezimalzahl(schlichte[i], zahlen[i]);
+        const Dezimalzahl& d = getippt[i];
+        if (d.ziffern == Koeffizienten[i].ziffern && d.exponent == Koeffizienten[i].exponent)
+            schlichte[i].clear();
+        else if (d.wieDouble || (d.stellen > 17 && d.stellen <= 40))
+            behalteneTexte[i] = schlichte[i];
+        else
+            erweitert = erweitert || d.stellen > 15;
+    }
+    if (erweitert) {
+        ExakteZeilen e;
+        e.bilden(getippt, grad);
+        for (int i = 0; e.gemeinsamerTeiler(0, 1).size() > 1 && i <= grad; ++i)
+            if (getippt[i].stellen > 15 && getippt[i].stellen <= 17 && !schlichte[i].isEmpty())
+                behalteneTexte[i] = schlichte[i];
+    }
+    for (int i = 0; i <= grad; ++i)
+        if (!behalteneTexte[i].isEmpty())
+            Koeffizienten[i] = getippt[i];
 }
 
 void Hauptfenster::SuchintervallSetzen(const Zahlen& zahlen) {

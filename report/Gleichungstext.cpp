@@ -31,21 +31,23 @@ QString Hauptfenster::GleichungAusgeben() const {
         return QString();
     }
 
+    // A kept text stands for itself, also where its double is 1.
+    const auto betrag = [this](int j) {
+        const QString& text = behalteneTexte[j];
+        return text.isEmpty() ? (j == 0 ? Str(std::abs(Pnom[0][j])) : strabs(Pnom[0][j]))
+                              : text.sliced(text.startsWith(u'-') ? 1 : 0);
+    };
     QString t;
     const double a = Pnom[0][k];
     if (a < 0)
         t += u" -"_s;
-    if (k == 0)
-        t += Str(std::abs(a)) + u" "_s;
-    else
-        t += strabs(a) + xhoch(k);
-
+    t += betrag(k) + xhoch(k);
     for (int j = k + 1; j <= grad; ++j) {
         const double d = Pnom[0][j];
         if (d == 0.0)
             continue;
         t += d > 0 ? u"+ "_s : u"- "_s;
-        t += strabs(d) + xhoch(j);
+        t += betrag(j) + xhoch(j);
     }
     return t + u"  =  0 "_s;
 }

@@ -332,8 +332,7 @@ void ExakteZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int 
     for (int j = 0; j <= grad; ++j) {
         const Dezimalzahl& d = koeffizienten[static_cast<std::size_t>(j)];
         if (d.ziffern != 0)
-            p[static_cast<std::size_t>(j)] =
-                mpz_class(static_cast<long>(d.ziffern)) * zehnHoch(d.exponent - zehnerExponent);
+            p[static_cast<std::size_t>(j)] = d.ziffern * zehnHoch(d.exponent - zehnerExponent);
     }
     gebildeteZeilen = 1;
     gebildet = true;

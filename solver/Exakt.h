@@ -12,8 +12,9 @@
 // A coefficient as the field shows it, ziffern 10^exponent: exact, but where it has 16 or 17
 // significant digits and is not exactly its double (gerundet), a printed double.
 struct Dezimalzahl {
-    std::int64_t ziffern = 0; // with the sign, no trailing zeros
+    mpz_class ziffern = 0; // with the sign, no trailing zeros
     int exponent = 0;
+    int stellen = 0; // significant digits
     bool gerundet = false;
     // The double read in is this number exactly.
     bool wieDouble = true;

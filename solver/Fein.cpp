@@ -108,11 +108,12 @@ void FeineZeilen::bilden(const std::array<Dezimalzahl, 11>& koeffizienten, int g
             zeilen[0][j] = {c.hoch, c.tief, 0.0, c.exponent};
             continue;
         }
-        // At most 17 digits: their double and its remainder are exact.
-        const auto h = static_cast<double>(d.ziffern);
-        const auto t = static_cast<double>(d.ziffern - static_cast<std::int64_t>(h));
+        // The digits' double and its remainder: exact up to 17 digits, else within 2^-104.
+        const double h = d.ziffern.get_d();
+        const double t = mpz_class(d.ziffern - h).get_d();
         const Paar c = d.ziffern == 0 ? Paar{} : mitZehnerPotenz(normiert(h, t, 0), d.exponent);
-        zeilen[0][j] = {c.hoch, c.tief, c.hoch == 0.0 ? 0.0 : 0x1p-98, c.exponent};
+        const double abstand = c.hoch == 0.0 ? 0.0 : d.stellen > 17 ? 0x1p-97 : 0x1p-98;
+        zeilen[0][j] = {c.hoch, c.tief, abstand, c.exponent};
     }
     gebildeteZeilen = 1;
     for (Skaliert& r : zuletzt)

@@ -359,8 +359,7 @@ void TestAbleiten::schrankenHalten() {
         const Dezimalzahl d = dezimalzahl(t, t.toDouble());
         mpz_class potenz;
         mpz_ui_pow_ui(potenz.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(d.exponent)));
-        c.push_back(d.exponent >= 0 ? mpq_class(static_cast<long>(d.ziffern) * potenz)
-                                    : mpq_class(static_cast<long>(d.ziffern), potenz));
+        c.push_back(d.exponent >= 0 ? mpq_class(d.ziffern * potenz) : mpq_class(d.ziffern, potenz));
     }
     const auto betrag = [](const mpq_class& q) { return q < 0 ? mpq_class(-q) : q; };
     const auto koeffizient = [&](int k, int j) {

@@ -114,6 +114,20 @@ void TestEinlesen::feldtexte_data() {
     QTest::newRow("Emoji") << u"\U0001F600 2"_s << 2.0 << u"2"_s;
     QTest::newRow("grosse Zahl") << u"100000000000000000000"_s << 1e20
                                  << u"100000000000000000000"_s;
+    // The field keeps the number typed where its double's text says another and the typed one
+    // is exactly the double, or has 18 to 40 digits; a 17-digit print shows its double's text.
+    QTest::newRow("17 Stellen, genau ein Double")
+        << u"72057594037927936"_s << 72057594037927936.0 << u"72057594037927936"_s;
+    QTest::newRow("20 Stellen, kein Double")
+        << u"1.2345678901234567891"_s << 1.2345678901234567 << u"1.2345678901234567891"_s;
+    QTest::newRow("45 Stellen, genau ein Double")
+        << u"1.08420217248550443400745280086994171142578125e-18"_s << 0x5p-62
+        << u"0.00000000000000000108420217248550443400745280086994171142578125"_s;
+    QTest::newRow("60 Stellen, kein Double")
+        << u"1.23456789012345678901234567890123456789012345678901234567891"_s << 1.2345678901234567
+        << u"1.2345678901234567"_s;
+    QTest::newRow("17-stelliger Druck")
+        << u"286182715852.79999"_s << 286182715852.8 << u"286182715852.8"_s;
 }
 
 void TestEinlesen::feldtexte() {

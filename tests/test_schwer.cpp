@@ -170,6 +170,27 @@ void TestSchwer::gleichungen_data() {
                        u"1324479.9375"_s,   u"220894.0875"_s,    u"23577.768"_s,
                        u"1572.9004"_s,      u"59.96"_s,          u"1"_s}
         << QList<double>{-7.5, -7.48} << 0.0;
+    // Exact expansions typed with every digit: the fields keep them, and their clusters stay.
+    QTest::newRow("(x - 13)^4 (x - 12.75)^4 (x - 7.25) mit allen Stellen")
+        << QStringList{u"-5472076432.6845703125"_s,
+                       u"4155214849.8046875"_s,
+                       u"-1393494685.857421875"_s,
+                       u"271129087.27734375"_s,
+                       u"-33753226.4345703125"_s,
+                       u"2789784.92578125"_s,
+                       u"-153162.15625"_s,
+                       u"5388.125"_s,
+                       u"-110.25"_s,
+                       u"1"_s}
+        << QList<double>{7.25, 12.75, 13.0} << 0.0;
+    QTest::newRow("(x + 4.53)^6 wie getippt") << QStringList{u"8641.501547944329"_s,
+                                                             u"11445.6974144958"_s,
+                                                             u"6316.61005215"_s,
+                                                             u"1859.19354"_s,
+                                                             u"307.8135"_s,
+                                                             u"27.18"_s,
+                                                             u"1"_s}
+                                              << QList<double>{-4.53} << 0.0;
     QTest::newRow("(x - 1616)^2 (x - 1616.000015)")
         << QStringList{u"-4220112935.17184"_s, u"7834368.04848"_s, u"-4848.000015"_s, u"1"_s}
         << QList<double>{1616.0, 1616.000015} << 0.0;
