@@ -134,6 +134,19 @@ void TestBericht::berichte_data() {
         << QStringList{u"0.00048828125"_s, u"1"_s}
         << u"\nDie Gleichung    0.00048828125 + x   =  0 hat als einzige Lösung "
            u"          x1  =  -0.0004882813 ."_s;
+    // An exact expansion typed with every digit: its multiple root keeps the 16-digit constant,
+    // whose double's text would end in 8.
+    QTest::newRow("Entwicklung wie getippt")
+        << QStringList{u"8641.501547944329"_s,
+                       u"11445.6974144958"_s,
+                       u"6316.61005215"_s,
+                       u"1859.19354"_s,
+                       u"307.8135"_s,
+                       u"27.18"_s,
+                       u"1"_s}
+        << u"\nDie Gleichung    8641.501547944329 + 11445.6974144958x + 6316.61005215x^2 + "
+           u"1859.19354x^3 + 307.8135x^4 + 27.18x^5 + x^6   =  0 hat als einzige Lösung "
+           u"          x1  =  -4.53 ."_s;
     QTest::newRow("Dezimalkomma")
         << QStringList{u"-1,5"_s, u"0,5"_s, u"1"_s}
         << u"\nDie Gleichung     -1.5 + 0.5x + x^2   =  0 hat die Lösungen \n\n"
