@@ -1,12 +1,13 @@
 #pragma once
 
 // Seeded random equations of the families the tests and the benchmarks draw
-// from, written as exact texts of at most 15 significant digits.
+// from, written as exact texts.
 
 #include "Orakel.h"
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <gmpxx.h>
 #include <random>
 #include <string>
@@ -136,9 +137,64 @@ inline QStringList bekannteFaktoren(std::mt19937_64& z) {
         QStringList texte;
         for (const mpz_class& c : p)
             texte.append(dezimal(c, -d * grad));
-        if (orakel::exakt(texte))
+        if (std::all_of(texte.begin(), texte.end(),
+                        [](const QString& t) { return orakel::stellen(t) <= 15; }))
             return texte;
     }
+}
+
+// The monic product of (x - k / nenner) for the ks, written with every digit: exactly, where
+// nenner is 8 or 10.
+inline QStringList ausgeschrieben(const std::vector<long>& ks, long nenner) {
+    std::vector<mpz_class> p = {1};
+    for (const long k : ks)
+        p = mal(p, {-k, nenner});
+    const auto grad = static_cast<unsigned long>(ks.size());
+    // c / 8^g = c 125^g / 1000^g.
+    mpz_class faktor;
+    mpz_ui_pow_ui(faktor.get_mpz_t(), nenner == 8 ? 125 : 1, grad);
+    QStringList texte;
+    for (const mpz_class& c : p)
+        texte.append(dezimal(c * faktor, -static_cast<long>(grad) * (nenner == 8 ? 3 : 1)));
+    return texte;
+}
+
+// Two clusters of multiple roots on multiples of 1 / nenner, typed with every digit (texts of
+// up to 45 digits): each cluster two or three neighbouring roots, each two- to fourfold.
+inline QStringList zweiHaufen(std::mt19937_64& z, long nenner) {
+    std::vector<long> ks;
+    for (int haufen = 0; haufen < 2; ++haufen) {
+        const long mitte = zufall(z, -100, 100);
+        for (long k = mitte, m = zufall(z, 2, 4); ks.size() + m <= 10 && k < mitte + 3;
+             k += zufall(z, 1, 2), m = zufall(z, 2, 4))
+            ks.insert(ks.end(), static_cast<std::size_t>(m), k);
+    }
+    return ausgeschrieben(ks, nenner);
+}
+
+inline QStringList haufenAufAchteln(std::mt19937_64& z) {
+    return zweiHaufen(z, 8);
+}
+
+inline QStringList haufenAufZehnteln(std::mt19937_64& z) {
+    return zweiHaufen(z, 10);
+}
+
+// Three tight clusters of short decimals 0.01 to 0.1 apart, each root up to fourfold.
+inline QStringList engeHaufen(std::mt19937_64& z) {
+    std::vector<long> ks;
+    for (int haufen = 0; haufen < 3 && ks.size() < 10; ++haufen) {
+        long k = zufall(z, -1000, 1000);
+        for (int i = 0; i < 3 && ks.size() < 10; ++i, k += zufall(z, 1, 10))
+            ks.insert(ks.end(), std::min<std::size_t>(zufall(z, 1, 4), 10 - ks.size()), k);
+    }
+    std::vector<mpz_class> p = {1};
+    for (const long k : ks)
+        p = mal(p, {-k, 100});
+    QStringList texte;
+    for (const mpz_class& c : p)
+        texte.append(dezimal(c, -2 * static_cast<long>(ks.size())));
+    return texte;
 }
 
 // A family draws the texts of one equation.
@@ -154,6 +210,9 @@ inline const Familie alle[] = {
     {"1e-30 bis 1e30", weitGestreut},
     {"winzig oder riesig", skaliert},
     {"bekannte Faktoren", bekannteFaktoren},
+    {"Haufen auf Achteln", haufenAufAchteln},
+    {"Haufen auf Zehnteln", haufenAufZehnteln},
+    {"enge Haufen", engeHaufen},
 };
 
 } // namespace familien

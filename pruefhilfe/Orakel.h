@@ -3,8 +3,8 @@
 // An independent judge of a report: FLINT's exact integers and Sturm's
 // sequence on the square-free part of the equation, by other means than the
 // chain of derivatives the search walks. It judges an equation whose shown
-// texts are all exact (at most 15 significant digits), against the texts of
-// the listed roots.
+// texts are exact as the program takes them, against the texts of the listed
+// roots.
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -24,13 +24,6 @@ using namespace Qt::Literals::StringLiterals;
 inline int stellen(const QString& text) {
     static const QRegularExpression ziffern(u"[1-9]([0-9.]*[1-9])?"_s);
     return static_cast<int>(ziffern.match(text).captured(0).remove(u'.').size());
-}
-
-inline bool exakt(const QStringList& texte) {
-    for (const QString& t : texte)
-        if (stellen(t) > 15)
-            return false;
-    return true;
 }
 
 // RAII for FLINT's rationals and polynomials.
@@ -157,6 +150,34 @@ private:
     }
     std::vector<std::unique_ptr<Ganz>> folge;
 };
+
+// Whether the texts are exactly the equation the program solves: none of them a printed double
+// (16 or 17 digits, not exactly its double), or the numbers have a multiple root.
+inline bool exakt(const QStringList& texte) {
+    Polynom p, ableitung, teiler;
+    bool gedruckt = false;
+    for (int j = 0; j < texte.size(); ++j) {
+        const Bruch b(texte[j]);
+        fmpq_poly_set_coeff_fmpq(p.p, j, b.q);
+        const int s = stellen(texte[j]);
+        if (s < 16 || s > 17)
+            continue;
+        int e = 0;
+        const double m = std::frexp(texte[j].toDouble(), &e);
+        Bruch d;
+        fmpq_set_si(d.q, static_cast<slong>(std::ldexp(m, 53)), 1);
+        if (e >= 53)
+            fmpq_mul_2exp(d.q, d.q, static_cast<ulong>(e - 53));
+        else
+            fmpq_div_2exp(d.q, d.q, static_cast<ulong>(53 - e));
+        gedruckt = gedruckt || !fmpq_equal(b.q, d.q);
+    }
+    if (!gedruckt)
+        return true;
+    fmpq_poly_derivative(ableitung.p, p.p);
+    fmpq_poly_gcd(teiler.p, p.p, ableitung.p);
+    return fmpq_poly_degree(teiler.p) > 0;
+}
 
 inline Bruch plus(const Bruch& a, const QString& b) {
     Bruch r;

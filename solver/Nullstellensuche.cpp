@@ -238,9 +238,16 @@ Hauptfenster::Wurzel Hauptfenster::stueckWurzel(int n, double a, double b, int l
     const Klammer k = halbierenIn(n, a, b, links);
     if (k.a == k.b)
         return {k.a, k.a, k.a, n, 0, false};
-    const double x =
-        n == 0 || k.offen || gerundet ? std::clamp(NullstelleVerfeinern(n, k.m), k.a, k.b) : k.m;
-    return {x, k.a, k.b, n, links, false};
+    Wurzel w{k.m, k.a, k.b, n, links, false};
+    if (!(n == 0 || k.offen || gerundet))
+        return w;
+    // A root nearby may draw the steps out of the bracket: halving on certain signs then narrows
+    // it to this root's own, else two roots would share a cut point.
+    double x = NullstelleVerfeinern(n, k.m);
+    while (!(x >= w.links && x <= w.rechts) && verfeinern(w))
+        x = NullstelleVerfeinern(n, w.wert);
+    w.wert = std::clamp(x, w.links, w.rechts);
+    return w;
 }
 
 bool Hauptfenster::naeher(Wurzel& w, Annaeherung& n) const {

@@ -191,6 +191,21 @@ void TestSchwer::gleichungen_data() {
                                                              u"27.18"_s,
                                                              u"1"_s}
                                               << QList<double>{-4.53} << 0.0;
+    // Where the doubles cannot narrow a derivative's piece at all, Newton's steps from its middle
+    // reach the next root: two roots would share one cut point, and -3.89 was lost.
+    QTest::newRow("enge Haufen um -3.9")
+        << QStringList{u"912920.38311676116884417825"_s,
+                       u"2314753.45904208527991857"_s,
+                       u"2640968.4333130402279053"_s,
+                       u"1785468.22990375229624"_s,
+                       u"792108.551804502194"_s,
+                       u"240954.4374982716"_s,
+                       u"50897.59122034"_s,
+                       u"7371.865528"_s,
+                       u"700.6509"_s,
+                       u"39.46"_s,
+                       u"1"_s}
+        << QList<double>{-4.03, -3.97, -3.95, -3.89, -3.79} << 1e-10;
     QTest::newRow("(x - 1616)^2 (x - 1616.000015)")
         << QStringList{u"-4220112935.17184"_s, u"7834368.04848"_s, u"-4848.000015"_s, u"1"_s}
         << QList<double>{1616.0, 1616.000015} << 0.0;
