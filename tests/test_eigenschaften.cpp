@@ -27,6 +27,7 @@ private Q_SLOTS:
     void familien();
     void bekannteWurzeln();
     void mehrfacheWurzeln();
+    void gedruckt();
     void unsinn();
 };
 
@@ -319,6 +320,45 @@ void TestEigenschaften::mehrfacheWurzeln() {
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler + u"\n"_s + texte.join(u" | "_s)));
     }
     QCOMPARE(geprueft, 1500);
+}
+
+// Known roots on tenths, up to fivefold, expanded exactly and printed as a program prints a
+// double, its shortest text: each known root listed within 1e-6 max(1, |r|), none other.
+void TestEigenschaften::gedruckt() {
+    std::mt19937_64 zufall(20261210);
+    auto ganz = [&](long a, long b) { return std::uniform_int_distribution<long>(a, b)(zufall); };
+    Hauptfenster w;
+    for (int fall = 0; fall < 1500; ++fall) {
+        std::vector<long> wurzeln;
+        std::vector<mpz_class> p = {1};
+        for (int grad = 0, ziel = static_cast<int>(ganz(1, 10)); grad < ziel;) {
+            const long r = ganz(-100, 100);
+            if (std::find(wurzeln.begin(), wurzeln.end(), r) != wurzeln.end())
+                continue;
+            wurzeln.push_back(r);
+            for (long m = ganz(0, 4) == 0 ? ganz(2, 5) : 1; m > 0 && grad < ziel; --m, ++grad)
+                p = mal(p, {-r, 10});
+        }
+        QStringList texte;
+        const long grad = static_cast<long>(p.size()) - 1;
+        for (const mpz_class& c : p)
+            texte.append(Str(dezimal(c, -grad).toDouble()));
+        loesen(w, texte);
+        const auto nahe = [](double a, double b) {
+            return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b));
+        };
+        QList<double> gefunden;
+        for (int i = 1; i <= static_cast<int>(w.Nullstellen[0][0]); ++i)
+            gefunden.append(w.Nullstellen[0][i]);
+        for (const long r : wurzeln)
+            QVERIFY2(std::any_of(gefunden.begin(), gefunden.end(),
+                                 [&](double g) { return nahe(g, r / 10.0); }),
+                     qPrintable(u"%1 not found\n"_s.arg(r / 10.0) + texte.join(u" | "_s)));
+        for (const double g : gefunden)
+            QVERIFY2(std::any_of(wurzeln.begin(), wurzeln.end(),
+                                 [&](long r) { return nahe(g, r / 10.0); }),
+                     qPrintable(u"%1 is no root\n"_s.arg(g, 0, 'g', 17) + texte.join(u" | "_s)));
+    }
 }
 
 void TestEigenschaften::unsinn() {
