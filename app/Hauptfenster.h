@@ -11,11 +11,13 @@
 //              Reinigen, Umwandeln, Einsetzen, GleichungEinlesen and
 //              GleichungAufstellen, its part without the fields),
 //              KoeffizientLesen, the one home of what a field's text means,
-//              and dezimalzahl, the digits a shown number says;
+//              dezimalzahl, the digits a shown number says, and
+//              GetippteBehalten, where a field keeps the number typed;
 //              Koeffizientenfelder.cpp: what the fields do as the user types,
 //              presses Return, clicks or pastes
 //   solver/    Ableitungen.cpp: Ableiten, the rows of the derivatives, their
-//              error bounds and the shown uncertainty, fn, IstNull,
+//              error bounds and the uncertainty of printed doubles, the
+//              Newton finish's value, fn, IstNull,
 //              IstNullstelle, and vorzeichenJenseits, the one ladder every
 //              sign climbs: (1) the doubles beyond their error bound, (2)
 //              the rows in twice the digits (Fein.cpp), which also tell an
@@ -26,10 +28,12 @@
 //              points (Taylor test, common divisor, the gap between two
 //              doubles), the enclosures of the roots, the Newton finish and
 //              the choice of the double shown; Halbierung.h: the bisection,
-//              Horner's rule and the one loop that forms a derivative's row
+//              Horner's rule, compensated as well, and the one loop that
+//              forms a derivative's row
 //   report/    Gleichungstext.cpp: GleichungAusgeben, xhoch, strabs;
-//              Loesungsbericht.cpp: NullstellenAusgeben and EinleseB_Action
-//              ("Loesungen Berechnen")
+//              Loesungsbericht.cpp: NullstellenAusgeben, EinleseB_Action
+//              ("Loesungen Berechnen") and the ten decimals shown, a tie
+//              away from 0
 //   app/       Hauptfenster.cpp: building, fitting and opening the window;
 //              Befehle.cpp: the quit, new-equation and about commands; the
 //              menu bar MenuBar1, the application object Riverev, and
