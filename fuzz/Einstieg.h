@@ -76,9 +76,10 @@ inline QString einstiegRechnung(const std::uint8_t* daten, std::size_t groesse) 
     rechner->Ableiten();
     rechner->NullstellenBerechnen();
 
-    QStringList gezeigt; // what the fields would show
+    QStringList gezeigt; // what the fields would show: a kept typed number, else the double's text
     for (int j = 0; j <= 10; ++j)
-        gezeigt.append(Str(zahlen[j]));
+        gezeigt.append(rechner->behalteneTexte[j].isEmpty() ? Str(zahlen[j])
+                                                            : rechner->behalteneTexte[j]);
     const QString zeilen = rechner->NullstellenAusgeben();
     QString fehler =
         orakel::exakt(gezeigt) ? orakel::urteil(gezeigt, orakel::gezeigt(zeilen)) : QString();
