@@ -25,6 +25,7 @@ private Q_SLOTS:
     void feineVorzeichen_data();
     void feineVorzeichen();
     void vorzeichenAnDerWurzel();
+    void exaktJenseitsDesRandes();
     void schrankenHalten_data();
     void schrankenHalten();
 };
@@ -321,6 +322,21 @@ void TestAbleiten::vorzeichenAnDerWurzel() {
     QCOMPARE(vorzeichenAnWurzel(gm, fm, -1, -1.0 - 0x1p-52, -1.0), 1);
 }
 
+// x^2 - 2 at the double nearest sqrt 2 against a margin a unit below its exact value: twice the
+// digits cannot tell the two apart, and the exact stage finds the value within the margin.
+void TestAbleiten::exaktJenseitsDesRandes() {
+    Hauptfenster w;
+    ableiten(w, {u"-2"_s, u"0"_s, u"1"_s});
+    const double x = std::sqrt(2.0);
+    const mpq_class wert = mpq_class(x) * x - 2;
+    const double betrag = wert.get_d();
+    QVERIFY(betrag > 0.0 && mpq_class(betrag) == wert);
+    const long exakt = w.stufen().exakt;
+    QCOMPARE(w.vorzeichenJenseits(0, x, {std::nextafter(betrag, 0.0), 0}), 0);
+    QCOMPARE(w.stufen().exakt, exakt + 1);
+    QCOMPARE(w.vorzeichenJenseits(0, x, {betrag / 2, 0}), 1);
+}
+
 void TestAbleiten::schrankenHalten_data() {
     QTest::addColumn<QStringList>("koeffizienten");
     QTest::newRow("Wilkinson") << QStringList{
@@ -339,6 +355,11 @@ void TestAbleiten::schrankenHalten_data() {
                                            u"-7.14"_s,
                                            u"1"_s};
     QTest::newRow("doppelt im Rauschen") << doppeltImRauschen;
+    // 28 - 22x - 18x^2 at 10^-176: at its root -2 the steps in twice the digits are exact, and only
+    // the powers of ten's distance bounds how far the value lies from 0.
+    const QString z = u"0."_s + QString(174, u'0');
+    QTest::newRow("Wurzel -2 bei 1e-176")
+        << QStringList{z + u"28"_s, u"-"_s + z + u"22"_s, u"-"_s + z + u"18"_s};
     QTest::newRow("1e-30 bis 1e30")
         << QStringList{u"0.0000000000000000000000000000031"_s, u"-7000000000000000000000000000"_s,
                        u"0.29"_s, u"1"_s};

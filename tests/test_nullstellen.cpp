@@ -4,6 +4,7 @@
 
 #include <QTest>
 #include <cmath>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void halbierungVonXQuadratMinus5xPlus6();
     void halbierungEndet();
     void schmalesIntervall();
+    void halbierungUnterSubnormalen();
     void zehnWurzelnVonWilkinson();
     void zweimalGleicheTabelle();
     void zeileDerLinearenAbleitung();
@@ -147,6 +149,20 @@ void TestNullstellen::schmalesIntervall() {
     QVERIFY(mittelpunkte(w, 1.0, b, r).isEmpty());
     QCOMPARE(r, (1.0 + b) / 2);
     QCOMPARE(w.FindeNullstelle(0, 1.0, b), r);
+}
+
+// No width is relative enough among the subnormals: the halving ends at the two doubles about the
+// root, 600.5 units above 0, and ends at all.
+void TestNullstellen::halbierungUnterSubnormalen() {
+    const double einheit = std::numeric_limits<double>::denorm_min();
+    int werte = 0;
+    const Klammer k =
+        halbieren([&](double x) { return ++werte > 5000 ? 0.0 : 2 * x - 1201 * einheit; },
+                  [](double) { return 0.0; }, [](double) { return 0; }, 512 * einheit,
+                  1024 * einheit, -1, 0.0);
+    QVERIFY(werte < 5000);
+    // Exactly: QCOMPARE takes any two numbers this small as equal.
+    QVERIFY(k.a == 600 * einheit && k.b == 601 * einheit);
 }
 
 void TestNullstellen::zehnWurzelnVonWilkinson() {

@@ -136,6 +136,9 @@ void TestSchwer::gleichungen_data() {
         << QStringList{u"1.0000000000000002"_s, u"-2"_s, u"1"_s} << QList<double>{1.0} << 0.0;
     QTest::newRow("x^2 - 2x + 1.0000000000000007")
         << QStringList{u"1.0000000000000007"_s, u"-2"_s, u"1"_s} << QList<double>{} << 0.0;
+    // Four units in the last place beside the number it shows: listed as itself, not as 0.5.
+    QTest::newRow("x - 0.50000000000000044") << QStringList{u"-0.50000000000000044"_s, u"1"_s}
+                                             << QList<double>{0.50000000000000044} << 0.0;
     // A triple root scaled small: the zero test's bound (2 mu - |y|, mu
     // started at |y| / 2, unit roundoff 2^-53) just holds at the cut point.
     QTest::newRow("1e-4 (x + 12.25)^3")
