@@ -23,7 +23,8 @@
 //              the rows in twice the digits (Fein.cpp), which also tell an
 //              exact 0 where the coefficients are doubles, (3) exact
 //              integers (Exakt.cpp: the integer rows, their common
-//              divisors, the sign at a fraction and at a derivative's root);
+//              divisors, the sign at a fraction, and at a derivative's root
+//              by Sturm and Tarski's count);
 //              Nullstellensuche.cpp: NullstellenBerechnen row by row, the cut
 //              points (Taylor test, common divisor, the gap between two
 //              doubles), the enclosures of the roots, the Newton finish and

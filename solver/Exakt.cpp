@@ -29,20 +29,14 @@ std::int64_t ganzZerlegt(double x, long& k) {
     return ganz / (std::int64_t{1} << nullen);
 }
 
-void zerlegen(double x, mpz_class& z, long& k) {
-    z = static_cast<long>(ganzZerlegt(x, k));
-}
-
-// p(x) 2^(f n), where x = z / 2^f and p has degree n: an integer with p(x)'s sign; with betrag at
-// |x|. Room for the largest term is taken at once, cheaper than growing it.
-mpz_class homogen(const Ganzpolynom& p, const mpz_class& z, long k, bool betrag) {
+// p(x) 2^(f n), where x = z / 2^f and p has degree n: an integer with p(x)'s sign. Room for the
+// largest term is taken at once, cheaper than growing it.
+mpz_class homogen(const Ganzpolynom& p, const mpz_class& z, long k) {
     if (p.empty())
         return 0;
     const std::size_t n = p.size() - 1;
     const mp_bitcnt_t f = k < 0 ? static_cast<mp_bitcnt_t>(-k) : 0;
     mpz_class x = z;
-    if (betrag)
-        mpz_abs(x.get_mpz_t(), x.get_mpz_t());
     if (k > 0)
         x <<= static_cast<mp_bitcnt_t>(k);
     std::size_t breitester = 0;
@@ -70,44 +64,50 @@ void kuerzen(Ganzpolynom& p) {
         p.pop_back();
 }
 
-// Divided by its content, the highest coefficient positive.
+// Divided by its content, its sign kept.
 Ganzpolynom primitiv(Ganzpolynom p) {
     kuerzen(p);
-    if (p.empty())
-        return p;
     mpz_class inhalt = 0;
     for (const mpz_class& c : p)
         mpz_gcd(inhalt.get_mpz_t(), inhalt.get_mpz_t(), c.get_mpz_t());
-    if (p.back() < 0)
-        inhalt = -inhalt;
     for (mpz_class& c : p)
         mpz_divexact(c.get_mpz_t(), c.get_mpz_t(), inhalt.get_mpz_t());
     return p;
 }
 
-// The remainder of a by b, up to a constant factor.
+// The remainder of a by b times a positive constant: a |lb|^k less a multiple of b.
 Ganzpolynom pseudoRest(Ganzpolynom a, const Ganzpolynom& b) {
+    const mpz_class lb = abs(b.back());
     while (!a.empty() && a.size() >= b.size()) {
         const std::size_t d = a.size() - b.size();
-        const mpz_class la = a.back();
-        const mpz_class& lb = b.back();
+        const mpz_class faktor = sgn(b.back()) * a.back();
         for (mpz_class& c : a)
             c *= lb;
         for (std::size_t i = 0; i < b.size(); ++i)
-            mpz_submul(a[i + d].get_mpz_t(), la.get_mpz_t(), b[i].get_mpz_t());
+            mpz_submul(a[i + d].get_mpz_t(), faktor.get_mpz_t(), b[i].get_mpz_t());
         kuerzen(a);
     }
     // The content taken out once, cheaper than at every step.
     return primitiv(std::move(a));
 }
 
+// Sign changes along the sequence at x, its zeros skipped.
+int wechsel(const std::vector<Ganzpolynom>& folge, double x) {
+    int n = 0, vorher = 0;
+    for (const Ganzpolynom& p : folge)
+        if (const int s = vorzeichenBei(p, x); s != 0) {
+            n += vorher != 0 && s != vorher;
+            vorher = s;
+        }
+    return n;
+}
+
 } // namespace
 
 int vorzeichenBei(const Ganzpolynom& p, double x) {
-    mpz_class z;
     long k = 0;
-    zerlegen(x, z, k);
-    return sgn(homogen(p, z, k, false));
+    const mpz_class z = static_cast<long>(ganzZerlegt(x, k));
+    return sgn(homogen(p, z, k));
 }
 
 int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz_class& nenner) {
@@ -177,92 +177,21 @@ bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner)
     return nenner <= bruchGrenze;
 }
 
-namespace {
-
-// One leap towards the simple root of f in (A, B) 2^k, f of sign fa at A, f1 = f': Newton's step
-// from the midpoint and a bracket 2^-s as wide around it, taken where its ends' signs hold the
-// root. Each leap doubles the bits, where halving gains one with ever longer numbers.
-bool sprung(const Ganzpolynom& f, const Ganzpolynom& f1, int fa, mpz_class& A, mpz_class& B,
-            long& k, long s) {
-    const mpz_class breite = B - A;
-    // The bracket's half width 2^e on a grid 2^kk at least as fine as the midpoint's.
-    const long e = k + static_cast<long>(mpz_sizeinbase(breite.get_mpz_t(), 2)) - 1 - s;
-    const long kk = std::min(k - 1, e);
-    const auto schieben = static_cast<mp_bitcnt_t>(k - kk);
-    const mpz_class m = (A + B) << (schieben - 1);
-    const mpz_class steigung = homogen(f1, m, kk, false);
-    if (steigung == 0)
-        return false;
-    // f(m) / f'(m) in units of 2^kk.
-    mpz_class schritt;
-    mpz_tdiv_q(schritt.get_mpz_t(), homogen(f, m, kk, false).get_mpz_t(), steigung.get_mpz_t());
-    const mpz_class halb = mpz_class(1) << static_cast<mp_bitcnt_t>(e - kk);
-    const mpz_class l = m - schritt - halb, r = m - schritt + halb;
-    if (!(l > A << schieben && r < B << schieben) || sgn(homogen(f, l, kk, false)) != fa ||
-        sgn(homogen(f, r, kk, false)) != -fa)
-        return false;
-    A = l;
-    B = r;
-    k = kk;
-    return true;
-}
-
-} // namespace
-
-int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b) {
-    // Both ends as A 2^k, B 2^k with k <= 0, each midpoint (A + B) 2^(k - 1).
-    mpz_class A, B;
-    long ka = 0, kb = 0;
-    zerlegen(a, A, ka);
-    zerlegen(b, B, kb);
-    long k = std::min({ka, kb, 0L});
-    A <<= static_cast<mp_bitcnt_t>(ka - k);
-    B <<= static_cast<mp_bitcnt_t>(kb - k);
-    // Where g' vanishes, g changes by at most K h^2 / 2 within h of xi, K = sum |j (j - 1) g_j|
-    // R^(j - 2).
-    const long n = static_cast<long>(g.size()) - 1;
-    if (n < 2)
-        return g.empty() ? 0 : sgn(g[0]);
-    Ganzpolynom kruemmung(static_cast<std::size_t>(n - 1));
-    for (long j = 2; j <= n; ++j)
-        kruemmung[static_cast<std::size_t>(j - 2)] =
-            abs(g[static_cast<std::size_t>(j)]) * (j * (j - 1));
-    Ganzpolynom f1;
+int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, double a, double b) {
+    // Sturm and Tarski: along f, f' g and their negated remainders, the sign changes lost from a to
+    // b sum g's signs at f's roots between them, here the one.
+    Ganzpolynom f1g(f.size() + g.size() - 2);
     for (std::size_t j = 1; j < f.size(); ++j)
-        f1.push_back(f[j] * static_cast<unsigned long>(j));
-    // The bits a leap tries: doubled after one that holds, halved after one that fails.
-    long bits = 8;
-    for (;;) {
-        const mpz_class M = A + B;
-        const int sf = sgn(homogen(f, M, k - 1, false));
-        const mpz_class G = homogen(g, M, k - 1, false);
-        if (sf == 0)
-            return sgn(G);
-        // |g(m)| > K h^2 / 2 with h = (B - A) 2^(k - 1), over the powers of two.
-        const mpz_class breite = B - A;
-        mpz_class rechts =
-            breite * breite * homogen(kruemmung, abs(A) > abs(B) ? abs(A) : abs(B), k, true);
-        mpz_class links = abs(G);
-        if (n < 3)
-            links <<= static_cast<mp_bitcnt_t>(3 - n);
-        else
-            rechts <<= static_cast<mp_bitcnt_t>(n - 3);
-        if (links > rechts)
-            return sgn(G);
-        if (sprung(f, f1, fa, A, B, k, bits)) {
-            bits = std::min(2 * bits, 1L << 20);
-            continue;
-        }
-        bits = std::max(1L, bits / 2);
-        if (sf == fa) {
-            A = M;
-            B <<= 1;
-        } else {
-            B = M;
-            A <<= 1;
-        }
-        --k;
+        for (std::size_t i = 0; i < g.size(); ++i)
+            f1g[j - 1 + i] += f[j] * static_cast<unsigned long>(j) * g[i];
+    std::vector<Ganzpolynom> folge{f, primitiv(std::move(f1g))};
+    while (!folge.back().empty()) {
+        Ganzpolynom r = pseudoRest(folge[folge.size() - 2], folge.back());
+        for (mpz_class& c : r)
+            c = -c;
+        folge.push_back(std::move(r));
     }
+    return wechsel(folge, a) - wechsel(folge, b);
 }
 
 namespace {

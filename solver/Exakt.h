@@ -31,9 +31,8 @@ int vorzeichenBeiBruch(const Ganzpolynom& p, const mpz_class& zaehler, const mpz
 double naechsterDouble(const mpz_class& zaehler, const mpz_class& nenner, int& seite);
 // The fraction with the least denominator in [a, b], if that is at most 2^16.
 bool einfachsterBruch(double a, double b, mpz_class& zaehler, mpz_class& nenner);
-// The sign of g at the root xi of f in [a, b], a simple one where f has the sign fa at a, where g'
-// vanishes as well and g does not: halves beyond the doubles where they cannot part xi from g's.
-int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, int fa, double a, double b);
+// The sign of g at xi, the only root of f in (a, b); f is nonzero at a and b.
+int vorzeichenAnWurzel(const Ganzpolynom& g, const Ganzpolynom& f, double a, double b);
 // Whether |p(x)| 10^zehnerExponent <= u(|x|) for u's n + 1 coefficients, none negative.
 bool betragHoechstens(const Ganzpolynom& p, int zehnerExponent, const double* u, int n, double x);
 // p(x) 10^zehnerExponent 2^skala, rounded towards zero.

@@ -188,8 +188,7 @@ int Hauptfenster::vorzeichenZwischenDoubles(int n, Wurzel& w) {
     // than the doubles, so the sign is taken at xi itself.
     w.wert = std::clamp(NullstelleVerfeinern(w.herkunft, w.wert), w.links, w.rechts);
     ExakteZeilen& e = exakteZeilen();
-    const int amSchnitt =
-        vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.vorzeichenLinks, w.links, w.rechts);
+    const int amSchnitt = vorzeichenAnWurzel(e.zeile(n), e.zeile(w.herkunft), w.links, w.rechts);
     // The cut point is the double that carries xi's sign, the nearer first; where neither does, row
     // n has roots either side of xi within the gap, listed there once.
     const double anderer = w.wert == w.links ? w.rechts : w.links;

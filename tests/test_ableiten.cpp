@@ -307,19 +307,22 @@ void TestAbleiten::feineVorzeichen() {
     QVERIFY(entschieden >= 70 * wurzeln.size());
 }
 
-// The sign of g at the root xi of f between two neighbouring doubles, where
-// g' vanishes: f's other root lies so close beyond xi that Newton's step
-// from the midpoint overshoots, and there g has the other sign.
+// The sign of g at the root xi of f between two neighbouring doubles, where g' vanishes: f's other
+// root lies just beyond xi, and there g has the other sign.
 void TestAbleiten::vorzeichenAnDerWurzel() {
     // In t = 2^54 x: xi at t = 2^54 + 3, f's other root at 2^54 + 13.
     const mpz_class eins = mpz_class(1) << 54, xi = eins + 3, anderer = eins + 13;
     // f = (t - xi)(t - anderer), g = 1 - 1000 (t - xi)^2, as polynomials in x.
     const Ganzpolynom f = {xi * anderer, -(xi + anderer) * eins, eins * eins};
     const Ganzpolynom g = {1 - 1000 * xi * xi, 2000 * xi * eins, -1000 * eins * eins};
-    QCOMPARE(vorzeichenAnWurzel(g, f, 1, 1.0, 1.0 + 0x1p-52), 1);
+    QCOMPARE(vorzeichenAnWurzel(g, f, 1.0, 1.0 + 0x1p-52), 1);
     // Mirrored: f's other root below xi, which lies below -1.
     const Ganzpolynom fm = {f[0], -f[1], f[2]}, gm = {g[0], -g[1], g[2]};
-    QCOMPARE(vorzeichenAnWurzel(gm, fm, -1, -1.0 - 0x1p-52, -1.0), 1);
+    QCOMPARE(vorzeichenAnWurzel(gm, fm, -1.0 - 0x1p-52, -1.0), 1);
+    // x^3 + x^2 - 3 at sqrt 2, between its doubles: a remainder in three steps, by a divisor that
+    // leads with -1.
+    const double w = std::sqrt(2.0);
+    QCOMPARE(vorzeichenAnWurzel({-3, 0, 1, 1}, {-2, 0, 1}, std::nextafter(w, 0.0), w), 1);
 }
 
 // x^2 - 2 at the double nearest sqrt 2 against a margin a unit below its exact value: twice the
