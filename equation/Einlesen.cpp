@@ -362,6 +362,19 @@ void Hauptfenster::GleichungAufstellen(Texte& texte, Zahlen& zahlen, bool& erfol
     erfolg = !zahlenbereichVerlassen;
 }
 
+namespace {
+
+// A typed number beyond the largest double may put a root beyond every double: its double stays.
+bool jenseitsDerDoubles(const Dezimalzahl& d) {
+    if (std::abs(d.wert) < std::numeric_limits<double>::max() || d.exponent < 0)
+        return false;
+    mpz_class potenz;
+    mpz_ui_pow_ui(potenz.get_mpz_t(), 10, static_cast<unsigned long>(d.exponent));
+    return abs(d.ziffern) * potenz > mpz_class(std::numeric_limits<double>::max());
+}
+
+} // namespace
+
 void Hauptfenster::GetippteBehalten(const Texte& texte, const Zahlen& zahlen) {
     // Where the double's text says another number than the one typed, the field keeps the typed
     // one if it is what was meant: exactly the double, 18 to 40 digits, or 16 or 17 digits of an
@@ -375,7 +388,8 @@ void Hauptfenster::GetippteBehalten(const Texte& texte, const Zahlen& zahlen) {
             continue;
         getippt[i] = dezimalzahl(schlichte[i], zahlen[i]);
         const Dezimalzahl& d = getippt[i];
-        if (d.ziffern == Koeffizienten[i].ziffern && d.exponent == Koeffizienten[i].exponent)
+        if ((d.ziffern == Koeffizienten[i].ziffern && d.exponent == Koeffizienten[i].exponent) ||
+            jenseitsDerDoubles(d))
             schlichte[i].clear();
         else if (d.wieDouble || (d.stellen > 17 && d.stellen <= 40))
             behalteneTexte[i] = schlichte[i];

@@ -126,6 +126,11 @@ void TestEinlesen::feldtexte_data() {
     QTest::newRow("60 Stellen, kein Double")
         << u"1.23456789012345678901234567890123456789012345678901234567891"_s << 1.2345678901234567
         << u"1.2345678901234567"_s;
+    // Beyond the largest double, by less than half a unit: x + a0 would have its root beyond the
+    // doubles.
+    QTest::newRow("18 Stellen jenseits des groessten Double")
+        << u"1.79769313486231577e308"_s << std::numeric_limits<double>::max()
+        << Str(std::numeric_limits<double>::max());
     QTest::newRow("17-stelliger Druck")
         << u"286182715852.79999"_s << 286182715852.8 << u"286182715852.8"_s;
 }
