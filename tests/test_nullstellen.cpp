@@ -68,6 +68,18 @@ void TestNullstellen::nullstellen_data() {
                        u"35.1"_s,
                        u"1"_s}
         << QList<double>{-19.1, -18.3, -9.1, 11.9, 17.8} << 1e-6;
+    // Multiple roots on short decimals: each one listed as the double nearest it.
+    QTest::newRow("(x - 9.9)^2 (x - 10)^3 (x - 10.1)^4") << QStringList{u"-1019895990.201"_s,
+                                                                        u"915927595.0803"_s,
+                                                                        u"-365578399.01203"_s,
+                                                                        u"85116419.900801"_s,
+                                                                        u"-12739643.99502"_s,
+                                                                        u"1271178.7599"_s,
+                                                                        u"-84559.296"_s,
+                                                                        u"3615.99"_s,
+                                                                        u"-90.2"_s,
+                                                                        u"1"_s}
+                                                         << QList<double>{9.9, 10.0, 10.1} << 0.0;
     QTest::newRow("grosse Wurzeln") << QStringList{u"-10000000000"_s, u""_s, u"1"_s}
                                     << QList<double>{-100000.0, 100000.0} << 1e-9;
     QTest::newRow("dreifache Wurzel")
