@@ -13,9 +13,9 @@ namespace {
 // Ten decimal places, correctly rounded: the search narrows each listed
 // root until its enclosure is shown alike at both ends.
 double aufZehnStellen(double v) {
-    // From 2^42 on a double has at most ten binary places, each a decimal
-    // one as well: it shows as itself, without the long text.
-    if (std::abs(v) >= 0x1p42)
+    // From 2^19 on neighbouring doubles lie more than 1e-10 apart: every
+    // ten-decimal text near a double reads back as that double.
+    if (std::abs(v) >= 0x1p19)
         return v;
     // A double halfway between two texts is an odd multiple of 2^-11: it goes away from 0, as
     // the text's own rounding would take it to the even one.

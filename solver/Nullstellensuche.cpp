@@ -364,9 +364,9 @@ void Hauptfenster::amGezeigtenText(Wurzel& w) const {
 }
 
 bool Hauptfenster::grenzeEntscheiden(Wurzel& w) const {
-    // Beyond 2^42 a double is shown as itself: of two neighbours the one nearer the root, by the
+    // From 1e6 on a double is shown as itself: of two neighbours the one nearer the root, by the
     // exact sign at their midpoint; a root just between goes away from 0.
-    if (std::abs(w.links) >= 0x1p42 && std::abs(w.rechts) >= 0x1p42 &&
+    if (std::max(std::abs(w.links), std::abs(w.rechts)) >= 1e6 &&
         std::nextafter(w.links, w.rechts) == w.rechts) {
         const mpq_class mitte = (mpq_class(w.links) + mpq_class(w.rechts)) / 2;
         const int s =

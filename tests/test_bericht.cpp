@@ -124,6 +124,16 @@ void TestBericht::berichte_data() {
         << u"\nDie Gleichung     -340000000000000000000 + 0.0000000000000046x^2   =  0 hat die "
            u"Lösungen \n\n          x1  =  -271869533928060540 ,\n"
            u"          x2  =  271869533928060540 ."_s;
+    // From 1e6 on too: the root -2875166080149.88195... shows as its nearest double, not as the
+    // neighbour below; and a double with eleven decimals shows as itself, not as its neighbour.
+    QTest::newRow("naechster Double unter 2^42")
+        << QStringList{u"1434805629641516190"_s, u"499034"_s}
+        << u"\nDie Gleichung    1434805629641516190 + 499034x   =  0 hat als einzige Lösung "
+           u"          x1  =  -2875166080149.882 ."_s;
+    QTest::newRow("Double mit elf Stellen")
+        << QStringList{u"-2199023255552.00048828125"_s, u"1"_s}
+        << u"\nDie Gleichung     -2199023255552.00048828125 + x   =  0 hat als einzige Lösung "
+           u"          x1  =  2199023255552.0005 ."_s;
     // A root halfway between two texts shows the one away from 0: decided exactly, where it is
     // no double, and where it is one.
     QTest::newRow("Mitte weg von Null")
